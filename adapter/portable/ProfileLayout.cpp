@@ -1,0 +1,86 @@
+// ProfileLayout.cpp - the profile value table and the bounded copy of stored values.
+#include "adapter/portable/ProfileLayout.h"
+
+#include <cstring>
+
+#include "adapter/portable/Bytes.h"
+
+namespace profile {
+namespace {
+
+#define TEXT(field) {#field, ValueKind::Text, offsetof(WLAN_PROFILE, field), sizeof(WLAN_PROFILE::field), false}
+#define DWORD(field) {#field, ValueKind::Dword, offsetof(WLAN_PROFILE, field), 4, false}
+#define DWORD_AS_TEXT(field) {#field, ValueKind::DwordAsText, offsetof(WLAN_PROFILE, field), 4, false}
+#define STATIC_DWORD(field) {#field, ValueKind::Dword, offsetof(WLAN_PROFILE, field), 4, true}
+#define WEPKEY(i) {"WEPKey" #i, ValueKind::Text, offsetof(WLAN_PROFILE, WEPKey) + 27 * i, 27, false}
+
+constexpr ValueSpec kValues[] = {
+    TEXT(SSID),
+    DWORD(AssociationMode),
+    DWORD(TxRate),
+    DWORD(Channel),
+    DWORD(SecurityMode),
+    DWORD(AuthentMode),
+    DWORD(EntAuthenType),
+    DWORD(InnerAuthen),
+    DWORD(EncryptionLevel),
+    DWORD(DefaultKeyId),
+    WEPKEY(0),
+    WEPKEY(1),
+    WEPKEY(2),
+    WEPKEY(3),
+    TEXT(PassPhrase),
+    DWORD(IsPassPhrase),
+    DWORD(IsKeyHexed),
+    DWORD(PSMode),
+    DWORD(PreambleMode),
+    DWORD(GMode),
+    DWORD(BurstingMode),
+    DWORD(FragThreshold),
+    DWORD(RTSThreshold),
+    TEXT(ProfileID),
+    TEXT(LoginName),
+    TEXT(LoginPassword),
+    TEXT(UserCertHash),
+    TEXT(ServerName),
+    DWORD_AS_TEXT(ValidateServerCert),
+    DWORD_AS_TEXT(AuthMethod),
+    DWORD_AS_TEXT(TTLSProtocol),
+    DWORD_AS_TEXT(TTLSEap),
+    DWORD_AS_TEXT(PeapEap),
+    DWORD(DhcpEnabled),
+    STATIC_DWORD(IpAddr),
+    STATIC_DWORD(IpMask),
+    STATIC_DWORD(IpGate),
+    STATIC_DWORD(IpDns1),
+    STATIC_DWORD(IpDns2),
+    DWORD(NetworkMode),
+};
+
+#undef TEXT
+#undef DWORD
+#undef DWORD_AS_TEXT
+#undef STATIC_DWORD
+#undef WEPKEY
+
+}  // namespace
+
+std::span<const ValueSpec> Values() { return kValues; }
+
+bool IsValidName(const char* name, size_t width) {
+    if (name == nullptr) return false;
+    const size_t length = BoundedLength(name, width);
+    if (length == 0 || length == width) return false;
+    return std::memchr(name, '\\', length) == nullptr;
+}
+
+void StoreValue(WLAN_PROFILE& profile, const ValueSpec& spec, const uint8_t* data, size_t size) {
+    if (size > spec.width) return;
+    uint8_t* field = FieldOf(profile, spec);
+    std::memcpy(field, data, size);
+    if (spec.kind != ValueKind::Text) return;
+    // A stored text may lack its NUL; it must never run into the next field.
+    if (std::memchr(field, 0, size) == nullptr) field[size < spec.width ? size : spec.width - 1] = 0;
+}
+
+}  // namespace profile

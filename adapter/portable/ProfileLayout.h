@@ -1,0 +1,47 @@
+// ProfileLayout.h - how a WLAN_PROFILE is laid out as the values of its registry subkey.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <span>
+
+#include "adapter/wifiapi.h"
+
+namespace profile {
+
+inline constexpr const char* KeyPath = "SOFTWARE\\Velmora\\Profile\\WPROFILE";
+inline constexpr const char* CurrentValue = "CurProfile";
+inline constexpr const char* InternetStateValue = "InternetState";
+inline constexpr uint32_t NameWidth = 128;
+
+enum class ValueKind {
+    Text,        // REG_SZ written with the whole field width
+    Dword,       // REG_DWORD
+    DwordAsText  // REG_SZ holding the four bytes of a u32, as stored profiles have it
+};
+
+struct ValueSpec {
+    const char* name;
+    ValueKind kind;
+    uint32_t offset;  // into WLAN_PROFILE
+    uint32_t width;   // bytes written, and the read buffer size
+    bool staticOnly;  // written and read only when DhcpEnabled is 0
+};
+
+// The values of a profile subkey in the order they are written.
+std::span<const ValueSpec> Values();
+
+// The names of the subkeys must not nest: no backslash, not empty, NUL within the field.
+bool IsValidName(const char* name, size_t width = NameWidth);
+
+// Stores one value read from the registry into its field. `data` holds `size`
+// bytes; a value larger than the field leaves it unchanged, and a text field
+// always ends up NUL-terminated within its width.
+void StoreValue(WLAN_PROFILE& profile, const ValueSpec& spec, const uint8_t* data, size_t size);
+
+inline uint8_t* FieldOf(WLAN_PROFILE& p, const ValueSpec& s) { return reinterpret_cast<uint8_t*>(&p) + s.offset; }
+inline const uint8_t* FieldOf(const WLAN_PROFILE& p, const ValueSpec& s) {
+    return reinterpret_cast<const uint8_t*>(&p) + s.offset;
+}
+
+}  // namespace profile

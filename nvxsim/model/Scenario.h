@@ -1,0 +1,70 @@
+// Scenario.h - the simulated adapter and the networks in range, and the text form they load from.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace nvxsim {
+
+using Mac = std::array<uint8_t, 6>;
+
+enum class Security {
+    Open,
+    Wep,        // static WEP key
+    WpaTkip,    // WPA-PSK, TKIP
+    WpaAes,     // WPA-PSK, CCMP
+    Wpa2Ccmp,   // WPA2-PSK, CCMP
+    WpaMixed,   // WPA and WPA2 PSK, TKIP and CCMP
+    WpaEap,     // WPA with 802.1X
+    Wpa2Eap,    // WPA2 with 802.1X
+    DynamicWep  // 802.1X with WEP (RADIUS)
+};
+
+struct Network {
+    std::string ssid;
+    Mac bssid{};
+    uint32_t channel = 6;
+    int32_t rssi = -60;  // dBm
+    Security security = Security::Open;
+    bool adhoc = false;
+    uint32_t rateMbps = 54;
+    std::string wepKey;      // hexadecimal digits, Security::Wep
+    std::string passphrase;  // pre-shared modes
+    std::string identity;    // 802.1X modes
+    std::string password;    // 802.1X login with password
+    std::string certificate; // 802.1X login with a client certificate
+};
+
+struct Adapter {
+    bool present = true;
+    std::string hardwareId = "PCI\\VEN_1E5A&DEV_0002&SUBSYS_00542914&REV_01";
+    Mac mac{0x00, 0x1E, 0x5A, 0x4B, 0x20, 0x11};
+    std::array<uint16_t, 4> driverVersion{5, 3, 0, 41};
+    int32_t noise = -92;  // dBm
+};
+
+struct Scenario {
+    Adapter adapter;
+    std::vector<Network> networks;
+    uint32_t associateDelayMs = 800;
+    uint32_t scanTimeMs = 1500;
+};
+
+// The environment the simulator starts with when no scenario file is given.
+Scenario DefaultScenario();
+
+struct ParseResult {
+    bool ok = false;
+    Scenario scenario;
+    std::string error;  // "line N: ..." when not ok
+};
+
+// Strict parser: unknown keywords, bad values and duplicates are errors.
+ParseResult ParseScenario(std::string_view text);
+
+const char* SecurityName(Security security);
+
+}  // namespace nvxsim

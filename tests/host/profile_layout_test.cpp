@@ -1,0 +1,111 @@
+// The profile value table and the bounded store of values read back from the registry.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+
+#include "adapter/portable/Bytes.h"
+#include "adapter/portable/ProfileLayout.h"
+
+namespace {
+
+const profile::ValueSpec& Spec(const char* name) {
+    for (const auto& s : profile::Values())
+        if (std::strcmp(s.name, name) == 0) return s;
+    throw std::runtime_error(name);
+}
+
+}  // namespace
+
+TEST(ProfileLayout, ValueTableOrderKindsAndWidths) {
+    const char* order[] = {"SSID", "AssociationMode", "TxRate", "Channel", "SecurityMode", "AuthentMode",
+                           "EntAuthenType", "InnerAuthen", "EncryptionLevel", "DefaultKeyId", "WEPKey0", "WEPKey1",
+                           "WEPKey2", "WEPKey3", "PassPhrase", "IsPassPhrase", "IsKeyHexed", "PSMode", "PreambleMode",
+                           "GMode", "BurstingMode", "FragThreshold", "RTSThreshold", "ProfileID", "LoginName",
+                           "LoginPassword", "UserCertHash", "ServerName", "ValidateServerCert", "AuthMethod",
+                           "TTLSProtocol", "TTLSEap", "PeapEap", "DhcpEnabled", "IpAddr", "IpMask", "IpGate", "IpDns1",
+                           "IpDns2", "NetworkMode"};
+    auto values = profile::Values();
+    ASSERT_EQ(values.size(), std::size(order));
+    for (size_t i = 0; i < values.size(); ++i) EXPECT_STREQ(values[i].name, order[i]) << i;
+
+    for (const auto& s : values) {
+        const bool dword = s.kind != profile::ValueKind::Text;
+        EXPECT_EQ(s.width, dword ? 4u : (std::strncmp(s.name, "WEPKey", 6) == 0 ? 27u : std::strcmp(s.name, "SSID") ? 128u : 40u))
+            << s.name;
+        EXPECT_EQ(s.staticOnly, std::strncmp(s.name, "Ip", 2) == 0) << s.name;
+        EXPECT_LE(s.offset + s.width, sizeof(WLAN_PROFILE));
+    }
+    for (const char* name : {"ValidateServerCert", "AuthMethod", "TTLSProtocol", "TTLSEap", "PeapEap"})
+        EXPECT_EQ(Spec(name).kind, profile::ValueKind::DwordAsText) << name;
+    EXPECT_EQ(Spec("WEPKey2").offset, offsetof(WLAN_PROFILE, WEPKey) + 54);
+    EXPECT_EQ(Spec("IpDns2").offset, offsetof(WLAN_PROFILE, IpDns2));
+}
+
+TEST(ProfileLayout, StoreValueKeepsTextsTerminatedAndRefusesOversizedData) {
+    struct Case {
+        const char* field;
+        std::string data;
+        std::string expectText;  // what the field reads as text afterwards
+        bool unchanged;
+    };
+    const Case cases[] = {
+        {"SSID", std::string(40, 'X'), std::string(39, 'X'), false},
+        {"SSID", std::string(41, 'X'), "", true},
+        {"SSID", std::string("Home\0junk", 9), "Home", false},
+        {"SSID", "abc", "abc", false},  // 3 bytes, no NUL: terminated right after
+        {"WEPKey1", std::string(27, 'K'), std::string(26, 'K'), false},
+        {"PassPhrase", std::string(300, 'P'), "", true},
+        {"LoginName", "", "", false},
+    };
+    for (const Case& c : cases) {
+        WLAN_PROFILE p;
+        std::memset(&p, 0x41, sizeof p);
+        const WLAN_PROFILE before = p;
+        const profile::ValueSpec& spec = Spec(c.field);
+        profile::StoreValue(p, spec, reinterpret_cast<const uint8_t*>(c.data.data()), c.data.size());
+        const char* field = reinterpret_cast<const char*>(profile::FieldOf(p, spec));
+        if (c.unchanged) {
+            EXPECT_EQ(std::memcmp(&p, &before, sizeof p), 0) << c.field << " " << c.data.size();
+            continue;
+        }
+        if (!c.data.empty()) {
+            EXPECT_EQ(std::string(field, BoundedLength(field, spec.width)), c.expectText) << c.field;
+        }
+        EXPECT_LT(BoundedLength(field, spec.width), spec.width) << c.field;
+        // Nothing outside the field moved.
+        EXPECT_EQ(std::memcmp(&p, &before, spec.offset), 0);
+        EXPECT_EQ(std::memcmp(reinterpret_cast<char*>(&p) + spec.offset + spec.width,
+                              reinterpret_cast<const char*>(&before) + spec.offset + spec.width,
+                              sizeof p - spec.offset - spec.width),
+                  0);
+    }
+}
+
+TEST(ProfileLayout, StoreValueCopiesIntegersByteForByte) {
+    WLAN_PROFILE p{};
+    const uint8_t four[4] = {1, 0, 0, 0};
+    profile::StoreValue(p, Spec("AuthMethod"), four, 4);
+    EXPECT_EQ(p.AuthMethod, 1u);
+    const uint8_t two[2] = {0x34, 0x12};
+    p.Channel = 0xAABBCCDD;
+    profile::StoreValue(p, Spec("Channel"), two, 2);
+    EXPECT_EQ(p.Channel, 0xAABB1234u) << "a short value overwrites only its bytes";
+    const uint8_t eight[8] = {};
+    profile::StoreValue(p, Spec("Channel"), eight, 8);
+    EXPECT_EQ(p.Channel, 0xAABB1234u);
+}
+
+TEST(ProfileLayout, ValidNamesAreNonEmptyTerminatedAndFlat) {
+    EXPECT_TRUE(profile::IsValidName("Home"));
+    EXPECT_TRUE(profile::IsValidName("Caf\xe9 / 2.4 GHz"));
+    EXPECT_FALSE(profile::IsValidName(""));
+    EXPECT_FALSE(profile::IsValidName(nullptr));
+    EXPECT_FALSE(profile::IsValidName("a\\b"));
+    EXPECT_FALSE(profile::IsValidName("\\"));
+    char full[128];
+    std::memset(full, 'n', sizeof full);
+    EXPECT_FALSE(profile::IsValidName(full));
+    full[127] = 0;
+    EXPECT_TRUE(profile::IsValidName(full));
+}

@@ -1,0 +1,55 @@
+// TestSupport.h - helpers for the tests under Wine: registry clean-up, staged devices, the simulator journal.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "adapter/Seams.h"
+#include "nvxsim/nvxsim.h"
+
+namespace testing_support {
+
+// Deletes a key under HKLM with everything below it.
+void DeleteTree(const char* path);
+
+// A device name listed by QueryDosDevice while this object lives.
+class StagedDeviceName {
+public:
+    explicit StagedDeviceName(const std::string& name);
+    ~StagedDeviceName();
+    StagedDeviceName(const StagedDeviceName&) = delete;
+    StagedDeviceName& operator=(const StagedDeviceName&) = delete;
+    bool ok() const { return handle_ != nullptr; }
+
+private:
+    HANDLE handle_ = nullptr;
+};
+
+struct Call {
+    uint32_t kind;
+    uint32_t oid;
+    uint32_t length;
+    int32_t status;
+    std::vector<uint8_t> data;
+};
+
+// The simulator's journal, optionally only the calls of one kind.
+std::vector<Call> Journal(uint32_t kind = 0);
+
+// Records the product's waits instead of sleeping through them.
+class RecordedSleeps {
+public:
+    RecordedSleeps();
+    ~RecordedSleeps();
+    const std::vector<uint32_t>& waits() const;
+
+private:
+    seams::Platform previous_;
+};
+
+uint32_t U32At(const std::vector<uint8_t>& data, size_t offset);
+
+}  // namespace testing_support
