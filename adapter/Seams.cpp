@@ -1,15 +1,14 @@
 // Seams.cpp - the real platform calls behind the seams.
 #include "adapter/Seams.h"
 
-#include <windows.h>
-
 namespace seams {
 namespace {
 
 void RealSleep(uint32_t ms) { ::Sleep(ms); }
 
 Platform& Table() {
-    static Platform platform{&RealSleep};
+    static Platform platform{&RealSleep, &::GetAdaptersInfo, &::GetPerAdapterInfo, &::IpReleaseAddress,
+                             &::IpRenewAddress};
     return platform;
 }
 

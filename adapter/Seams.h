@@ -1,12 +1,21 @@
 // Seams.h - the few platform calls tests may replace; the product uses the real ones.
 #pragma once
 
+#include <windows.h>
+#include <iphlpapi.h>
+
 #include <cstdint>
 
 namespace seams {
 
+// Wine reports Linux interface names as adapter descriptions and cannot renew
+// leases, so the IP Helper calls go through here.
 struct Platform {
     void (*sleep)(uint32_t ms);
+    DWORD(WINAPI* getAdaptersInfo)(PIP_ADAPTER_INFO info, PULONG size);
+    DWORD(WINAPI* getPerAdapterInfo)(ULONG index, PIP_PER_ADAPTER_INFO info, PULONG size);
+    DWORD(WINAPI* ipReleaseAddress)(PIP_ADAPTER_INDEX_MAP adapter);
+    DWORD(WINAPI* ipRenewAddress)(PIP_ADAPTER_INDEX_MAP adapter);
 };
 
 // Current platform calls (real by default).

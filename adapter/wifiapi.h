@@ -117,6 +117,12 @@ typedef struct SITE_INFO {
     uint8_t IEs[1];
 } SITE_INFO;
 
+/* The adapter descriptions the monitor passes: on Windows XP, and elsewhere. */
+#define WIFIAPI_ADAPTER_XP "Nuvex Networks Polyray (tm) Wireless Adapter"
+#define WIFIAPI_ADAPTER_OTHER "Ondaline Notebook Adapter with KZV"
+/* Scan buffers are this size throughout the monitor. */
+#define WIFIAPI_SCAN_BUFFER_SIZE 12004
+
 /* Driver link */
 int32_t WIFIAPI_CALL ConnectToAdapter(void);
 int32_t WIFIAPI_CALL DisconnectToAdapter(void);
@@ -130,6 +136,35 @@ int32_t WIFIAPI_CALL DeleteProfile(const char* name);
 int32_t WIFIAPI_CALL SetCurrentProfile(const char* name);
 int32_t WIFIAPI_CALL GetCurrentProfile(char* name);
 int32_t WIFIAPI_CALL IsInternetOk(void);
+
+/* Profile export file */
+int32_t WIFIAPI_CALL ExportProfile(const char* profileName, const char* fileName);
+int32_t WIFIAPI_CALL ImportProfile(char* profileName /* 128 bytes */, const char* fileName);
+
+/* Connection engine */
+int32_t WIFIAPI_CALL ConnectToNetwork(const WLAN_PROFILE* profile);
+int32_t WIFIAPI_CALL Disconnect(void);
+int32_t WIFIAPI_CALL GetConnectionStatus(uint32_t* state);
+
+/* Link status and site survey */
+int32_t WIFIAPI_CALL GetSignalInfo(SIGNAL_INFO* info);
+int32_t WIFIAPI_CALL GetLinkQualityIndex(int32_t rssi);
+int32_t WIFIAPI_CALL GetNetworkStatus(const char* adapterDescription, NETWORK_STATUS* status);
+int32_t WIFIAPI_CALL GetNetworkStatistics(const char* hardwareId, NETWORK_STATISTICS* statistics);
+int32_t WIFIAPI_CALL ScanSiteInfo(void);
+int32_t WIFIAPI_CALL GetSiteInfo(void* buffer, uint32_t length);
+
+/* IP configuration */
+int32_t WIFIAPI_CALL SetNetIPInfo(const char* adapterDescription, const WLAN_PROFILE* profile);
+int32_t WIFIAPI_CALL GetNetIPInfo(const char* adapterDescription, WLAN_PROFILE* profile);
+
+/* Wireless Zero Configuration control */
+int32_t WIFIAPI_CALL IsWindowsZeroControlEnabled(void);
+int32_t WIFIAPI_CALL EnableWindowsZeroControl(int32_t enable);
+
+/* WEP key generation */
+uint8_t* WIFIAPI_CALL GeneratePassPhrase(uint8_t* digest /* 16 bytes */, const char* passphrase);
+uint32_t WIFIAPI_CALL nwepgen(const char* passphrase, int32_t keyLength, uint8_t* keys);
 
 #ifdef __cplusplus
 }
