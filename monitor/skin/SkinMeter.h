@@ -1,0 +1,25 @@
+// SkinMeter.h - a progress control drawn as the stepped 88-column bar (bitmap 298).
+#pragma once
+
+#include "monitor/ui/Control.h"
+#include "monitor/ui/Gdi.h"
+
+class CSkinMeter : public CControl {
+public:
+    static constexpr int BarBitmapId = 298;
+
+    void SetBackColor(COLORREF colour) { back_ = colour; }
+    int Position() const;
+    // Columns of the bar the current position shows.
+    int ShownColumns() const;
+
+protected:
+    void OnAttached() override;
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    void Paint();
+
+    CBitmapHandle bar_;
+    COLORREF back_ = RGB(0, 0, 0);
+};

@@ -1,0 +1,36 @@
+// TarnoListCtrl.h - report-style list view with the operations the pages use.
+#pragma once
+
+#include <string>
+
+#include "monitor/ui/Control.h"
+
+class CTarnoListCtrl : public CControl {
+public:
+    // align: 0 left, 1 centre. Returns the column index or -1.
+    int MyInsertColumn(int index, const char* caption, int align, int width, int = -1, int = -1);
+    // Returns the new row's index or -1. text2 is kept as the row's hidden second text.
+    int MyInsertItem(int index, const char* text, const char* text2, int image, int = -1);
+    bool MySetItemText(int row, int column, const char* text, int = -1, int flag = -1);
+    std::string MyGetItemText(int row, int column) const;
+    bool MyDeleteItem(int row);
+    bool MyDeleteAllItems();
+    void MySetGridLines(bool on);
+    void MySetBackColor(COLORREF colour);
+    void MySetStandardCursor(int systemCursorId);
+    void MySetCursor(int cursorResourceId);
+    // Sorts rows by the texts of `column`; numeric columns by their leading number.
+    void Sort(int column, bool ascending, bool numeric);
+
+    int ItemCount() const;
+    int SelectedRow() const;
+    bool GridLines() const;
+    HCURSOR Cursor() const { return cursor_; }
+
+protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void OnAttached() override;
+
+private:
+    HCURSOR cursor_ = nullptr;  // shared system or resource cursor, not owned
+};
