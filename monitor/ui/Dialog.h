@@ -16,6 +16,11 @@ public:
     INT_PTR DoModal();
     // Creates the dialog modeless (pages are child dialogs); false on failure.
     bool Create();
+    // The same as a child of `parent`, given only now that it exists.
+    bool CreateChild(HWND parent) {
+        parent_ = parent;
+        return Create();
+    }
     void Destroy();
 
     HWND Handle() const { return hwnd_; }
