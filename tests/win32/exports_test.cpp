@@ -10,7 +10,10 @@ TEST(Exports, EveryExportIsFoundByItsUndecoratedName) {
     ASSERT_NE(dll, nullptr) << GetLastError();
     const char* names[] = {"ConnectToAdapter", "DisconnectToAdapter", "GetOid",          "SetOid",
                            "ReadProfile",      "WriteProfile",        "DeleteProfile",   "SetCurrentProfile",
-                           "GetCurrentProfile", "IsInternetOk"};
+                           "GetCurrentProfile", "IsInternetOk",
+                           "ConnectToNetwork", "Disconnect", "GetConnectionStatus", "GetSignalInfo",
+                           "GetLinkQualityIndex", "GetNetworkStatus", "GetNetworkStatistics", "ScanSiteInfo",
+                           "GetSiteInfo", "ExportProfile", "ImportProfile", "GeneratePassPhrase", "nwepgen"};
     for (const char* name : names) {
         EXPECT_NE(GetProcAddress(dll, name), nullptr) << name;
         EXPECT_EQ(GetProcAddress(dll, ("_" + std::string(name)).c_str()), nullptr) << name << " is decorated";
