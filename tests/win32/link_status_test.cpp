@@ -288,6 +288,7 @@ TEST_F(LinkStatusTest, SiteSurveyPassesTheDriversResultsThrough) {
     EXPECT_EQ(scan, calls[0].status);
     nvxsimFailNext(oid::BssidListScan, nvxsim::StatusFailure, 1);
     EXPECT_EQ(ScanSiteInfo(), nvxsim::StatusFailure);
+    nvxsimAdvanceClock(2000);  // the first scan has completed: the list no longer fits 16 bytes
 
     // A buffer too small for the list: the driver's code, and the buffer as it was.
     for (bool injected : {false, true}) {
