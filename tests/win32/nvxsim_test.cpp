@@ -85,3 +85,16 @@ TEST(Simulator, JournalFileFollowsTheCallsWithoutCredentialBytes) {
     EXPECT_EQ(ReadFile(path), text) << "the journal file ends with the environment variable";
     DeleteFileA(path.c_str());
 }
+
+TEST(Simulator, GetConnectionStatusCanBeMadeToAnswerFourOrFive) {
+    nvxsimReset();
+    ASSERT_EQ(ConnectToAdapter(), 0);
+    for (int32_t code : {4, 5}) {
+        nvxsimFailNext(oid::GenMediaConnectStatus, code, 1);
+        uint32_t state = 7;
+        EXPECT_EQ(GetConnectionStatus(&state), code);
+        EXPECT_EQ(state, 7u) << "nothing written";
+        EXPECT_EQ(GetConnectionStatus(&state), 0) << "only the next query";
+        EXPECT_EQ(state, 1u);
+    }
+}
