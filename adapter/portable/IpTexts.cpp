@@ -54,7 +54,10 @@ std::vector<uint8_t> MultiSzBytes(const char* text) {
     return bytes;
 }
 
-std::vector<uint8_t> TextBytesWithoutNul(const char* text) { return std::vector<uint8_t>(text, text + std::strlen(text)); }
+uint32_t TextByteCountWithoutNul(const char* text, size_t width) {
+    const size_t length = BoundedLength(text, width);
+    return uint32_t(length < width ? length : 0);  // an unterminated text is not written as one
+}
 
 bool DescriptionContains(const char* field, size_t width, const char* wanted) {
     if (!field || !wanted) return false;

@@ -41,8 +41,10 @@ InterfaceTexts BuildInterfaceTexts(const WLAN_PROFILE& profile);
 // empty text is the empty list of two zero bytes.
 std::vector<uint8_t> MultiSzBytes(const char* text);
 
-// REG_SZ the way NameServer has it: the text's bytes only, without its NUL.
-std::vector<uint8_t> TextBytesWithoutNul(const char* text);
+// The byte count NameServer is written with: the text's length, without its
+// NUL. The text itself must stay terminated in memory, because the registry
+// looks at the byte after the count (and then stores the NUL after all).
+uint32_t TextByteCountWithoutNul(const char* text, size_t width);
 
 // Whether a fixed-width description field (which may lack its NUL) contains
 // `wanted` as a case-sensitive substring.

@@ -68,8 +68,10 @@ TEST(IpTexts, RegistryByteLayouts) {
     EXPECT_EQ(ipconfig::MultiSzBytes("10.0.0.2"), Bytes(std::string("10.0.0.2\0\0", 10)));
     EXPECT_EQ(ipconfig::MultiSzBytes(""), Bytes(std::string("\0\0", 2))) << "empty list is two zero bytes";
     EXPECT_EQ(ipconfig::MultiSzBytes("255.255.255.255").size(), 17u);
-    EXPECT_EQ(ipconfig::TextBytesWithoutNul("1.1.1.1,8.8.8.8"), Bytes("1.1.1.1,8.8.8.8"));
-    EXPECT_TRUE(ipconfig::TextBytesWithoutNul("").empty());
+    EXPECT_EQ(ipconfig::TextByteCountWithoutNul("1.1.1.1,8.8.8.8", ipconfig::NameServerWidth), 15u);
+    EXPECT_EQ(ipconfig::TextByteCountWithoutNul("", ipconfig::NameServerWidth), 0u);
+    const char unterminated[4] = {'1', '.', '1', '.'};
+    EXPECT_EQ(ipconfig::TextByteCountWithoutNul(unterminated, sizeof unterminated), 0u);
 }
 
 TEST(IpTexts, DescriptionMatchIsACaseSensitiveSubstringWithinTheField) {
