@@ -10,7 +10,8 @@ TEST(Exports, EveryExportIsFoundByItsUndecoratedName) {
     ASSERT_NE(dll, nullptr) << GetLastError();
     const char* names[] = {"ConnectToAdapter", "DisconnectToAdapter", "GetOid",          "SetOid",
                            "ReadProfile",      "WriteProfile",        "DeleteProfile",   "SetCurrentProfile",
-                           "GetCurrentProfile", "IsInternetOk"};
+                           "GetCurrentProfile", "IsInternetOk", "SetNetIPInfo", "GetNetIPInfo",
+                           "IsWindowsZeroControlEnabled", "EnableWindowsZeroControl"};
     for (const char* name : names) {
         EXPECT_NE(GetProcAddress(dll, name), nullptr) << name;
         EXPECT_EQ(GetProcAddress(dll, ("_" + std::string(name)).c_str()), nullptr) << name << " is decorated";
