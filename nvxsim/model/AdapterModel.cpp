@@ -115,16 +115,20 @@ void AdapterModel::FailNext(uint32_t oid, int32_t status, uint32_t times) {
     if (times > 0) failures_.push_back({oid, status, times});
 }
 
+// What every OID request answers before the OID itself is looked at.
+std::optional<int32_t> AdapterModel::Refuse(uint32_t oid, const uint8_t* buffer, uint32_t length) {
+    if (auto injected = TakeInjected(oid)) return injected;
+    if (!bound_) return StatusAdapterNotReady;
+    if (!buffer && length > 0) return StatusInvalidData;
+    return std::nullopt;
+}
+
 int32_t AdapterModel::Query(uint32_t oid, uint8_t* buffer, uint32_t length, uint32_t* returned, uint64_t nowMs) {
     int32_t status;
     if (returned) *returned = 0;
     CompleteScan(nowMs);
-    if (auto injected = TakeInjected(oid))
-        status = *injected;
-    else if (!bound_)
-        status = StatusAdapterNotReady;
-    else if (!buffer && length > 0)
-        status = StatusInvalidData;
+    if (auto refused = Refuse(oid, buffer, length))
+        status = *refused;
     else
         status = DoQuery(oid, buffer, length, returned, nowMs);
     Record(CallKind::Query, oid, nullptr, length, status);
@@ -134,12 +138,8 @@ int32_t AdapterModel::Query(uint32_t oid, uint8_t* buffer, uint32_t length, uint
 int32_t AdapterModel::Set(uint32_t oid, const uint8_t* buffer, uint32_t length, uint64_t nowMs) {
     int32_t status;
     CompleteScan(nowMs);
-    if (auto injected = TakeInjected(oid))
-        status = *injected;
-    else if (!bound_)
-        status = StatusAdapterNotReady;
-    else if (!buffer && length > 0)
-        status = StatusInvalidData;
+    if (auto refused = Refuse(oid, buffer, length))
+        status = *refused;
     else
         status = DoSet(oid, buffer, length, nowMs);
     Record(CallKind::Set, oid, buffer, length, status);

@@ -58,6 +58,7 @@ private:
     static constexpr int OwnCell = 1 << 20;
 
     std::optional<int32_t> TakeInjected(uint32_t oid);
+    std::optional<int32_t> Refuse(uint32_t oid, const uint8_t* buffer, uint32_t length);
     void Record(CallKind kind, uint32_t oid, const uint8_t* data, uint32_t length, int32_t status);
     int32_t DoQuery(uint32_t oid, uint8_t* buffer, uint32_t length, uint32_t* returned, uint64_t nowMs);
     int32_t DoSet(uint32_t oid, const uint8_t* buffer, uint32_t length, uint64_t nowMs);

@@ -53,12 +53,7 @@ bool SubkeyExists(const std::string& subkey) {
 }
 
 void Put(const std::string& subkey, const char* name, DWORD type, const void* data, DWORD size) {
-    HKEY key;
-    ASSERT_EQ(RegCreateKeyExA(HKEY_LOCAL_MACHINE, (kKey + "\\" + subkey).c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
-                              &key, nullptr),
-              ERROR_SUCCESS);
-    RegSetValueExA(key, name, 0, type, static_cast<const BYTE*>(data), size);
-    RegCloseKey(key);
+    ASSERT_TRUE(PutValue(kKey + "\\" + subkey, name, type, data, size));
 }
 
 WLAN_PROFILE Sample(const char* name, uint32_t dhcp) {
