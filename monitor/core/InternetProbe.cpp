@@ -38,7 +38,11 @@ int32_t CPinger::Probe(const char* host, uint32_t timeoutMs) {
                entry && entry->h_addr_list && entry->h_addr_list[0] && entry->h_length == 4) {
         destination_.sin_family = short(entry->h_addrtype);
         std::memcpy(&destination_.sin_addr, entry->h_addr_list[0], 4);
-    }  // an unresolved name leaves the address unset, and the send fails
+    } else {
+        // Sent to the unset address 0.0.0.0 the request would reach this machine, whose reply
+        // would count as the Internet.
+        return Fail();
+    }
 
     icmp::BuildEchoRequest(packet_, GetCurrentProcessId());
     if (sendto(socket_, reinterpret_cast<const char*>(packet_), int(icmp::RequestSize), 0,
