@@ -25,16 +25,16 @@ PROCESS_INFORMATION StartMonitor() {
     return process;
 }
 
+BOOL CALLBACK CountWifimon(HWND hwnd, LPARAM counter) {
+    char title[32] = {};
+    GetWindowTextA(hwnd, title, sizeof title);
+    if (std::string(title) == "wifimon") ++*reinterpret_cast<int*>(counter);
+    return TRUE;
+}
+
 int FramesTitledWifimon() {
     int count = 0;
-    EnumWindows(
-        [](HWND hwnd, LPARAM counter) -> BOOL {
-            char title[32] = {};
-            GetWindowTextA(hwnd, title, sizeof title);
-            if (std::string(title) == "wifimon") ++*reinterpret_cast<int*>(counter);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&count));
+    EnumWindows(&CountWifimon, reinterpret_cast<LPARAM>(&count));
     return count;
 }
 
