@@ -130,7 +130,9 @@ TEST_F(SupervisorTest, StartupBindWithoutProfileAppliesNothing) {
     for (const Case& c : cases) {
         ClearRegistry();
         StoreDefaultProfile();
-        if (c.current) ASSERT_EQ(SetCurrentProfile(c.current), 0);
+        if (c.current) {
+            ASSERT_EQ(SetCurrentProfile(c.current), 0);
+        }
         nvxsimClearJournal();
         WindowCalls calls;
         auto app = Start(calls);
