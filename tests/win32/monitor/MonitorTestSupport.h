@@ -86,6 +86,8 @@ private:
 
 MonitorUi FakeUi(WindowCalls& calls);
 
+// Removes the WM_QUIT an ended frame left in this thread's queue.
+void DropQuit();
 // Dispatches this thread's messages for `ms` milliseconds, or until `done` holds.
 void Pump(DWORD ms, const std::function<bool()>& done = {});
 

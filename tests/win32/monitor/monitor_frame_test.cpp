@@ -31,6 +31,7 @@ protected:
         ResetSimulator();
         ClearRegistry();
         StoreDefaultProfile();
+        DropQuit();
     }
     void TearDown() override { ClearRegistry(); }
 

@@ -77,6 +77,13 @@ protected:
         p.ipReleaseAddress = &RecordRelease;
         p.ipRenewAddress = &Renewed;
         previous_ = seams::Replace(p);
+        // A DHCP profile makes SetNetIPInfo notify the DHCP client; Wine's own ends the process,
+        // our stand-in sits in doubles\ beside the test.
+        char path[MAX_PATH];
+        GetModuleFileNameA(nullptr, path, sizeof path);
+        std::string folder(path);
+        folder = folder.substr(0, folder.find_last_of('\\') + 1) + "doubles";
+        ASSERT_TRUE(SetDllDirectoryA(folder.c_str()));
         std::lock_guard<std::mutex> hold(g_lock);
         g_released.clear();
     }
