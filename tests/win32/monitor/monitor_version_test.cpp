@@ -24,7 +24,13 @@ bool SystemIsXp() {
     OSVERSIONINFOA v{};
     v.dwOSVersionInfoSize = sizeof v;
     GetVersionExA(&v);
-    return texts::IsWindowsXp(v.dwMajorVersion, v.dwMinorVersion);
+    const bool xp = texts::IsWindowsXp(v.dwMajorVersion, v.dwMinorVersion);
+#ifdef MONITOR_TEST_OTHER_WINDOWS
+    EXPECT_FALSE(xp) << "Wine should run this program as Windows 2000";
+#else
+    EXPECT_TRUE(xp) << "the test prefix reports Windows XP";
+#endif
+    return xp;
 }
 
 // Two adapters in the IP Helper's list, one named by each description; the DHCP release tells
