@@ -1,0 +1,46 @@
+// AppState.h - the monitor's process-wide state, shared by the frame, the pages and the worker threads.
+#pragma once
+
+#include <atomic>
+#include <cstdint>
+
+#include "adapter/wifiapi.h"
+
+// Values one thread writes and another reads are atomic; the rest belong to the user-interface thread.
+struct AppState {
+    std::atomic<int32_t> deviceState{-1};  // 0 adapter lost, 1 present, 2 to be bound again
+    std::atomic<uint8_t> adapterBound{0};
+    std::atomic<uint8_t> linkUp{0};
+    std::atomic<const uint8_t*> currentSurvey{nullptr};  // the scan buffer filled last; not owned
+    WLAN_PROFILE* currentProfile = nullptr;              // read from CurProfile; owned by the supervisor
+    std::atomic<uint32_t> counterFrequency{0};
+    std::atomic<uint32_t> connectionStart{0};
+    std::atomic<uint32_t> lastStatisticsRead{0};
+    std::atomic<uint32_t> statisticsOffset{0};
+    std::atomic<uint32_t> baselinePacketsReceived{0};
+    std::atomic<uint32_t> baselinePacketsTransmitted{0};
+    std::atomic<uint32_t> baselineBytesReceived{0};
+    std::atomic<uint32_t> baselineBytesTransmitted{0};
+    char inUseProfileName[128] = {};
+    int32_t defaultProfilePresent = 1;
+    int32_t reconnectGuard = 0;              // -1 idle, 2 a rebind was attempted
+    std::atomic<int32_t> zeroControlState{2};  // 2: not known until the monitor window opens
+    int32_t firstStart = 0;
+
+    bool IsFirstRun() const { return firstStart == 1 || defaultProfilePresent == 0; }
+
+    void StoreBaselines(const NETWORK_STATISTICS& s) {
+        baselinePacketsReceived = s.PacketsReceived;
+        baselinePacketsTransmitted = s.PacketsTransmitted;
+        baselineBytesReceived = uint32_t(s.BytesReceived);
+        baselineBytesTransmitted = uint32_t(s.BytesTransmitted);
+    }
+};
+
+// Windows XP flag: 1 from program load until the start-up reads the version.
+bool IsWindowsXpFlag();
+void SetWindowsXpFlag(bool xp);
+// The adapter description passed to the adapter library, by the Windows XP flag.
+const char* AdapterDescription();
+// Low 32 bits of the performance counter.
+uint32_t CounterNow();

@@ -1,0 +1,329 @@
+// MainFrame.cpp - see MainFrame.h.
+#include "monitor/core/MainFrame.h"
+
+#include <dbt.h>
+
+#include <optional>
+#include <string>
+
+#include "monitor/core/MonitorApp.h"
+#include "monitor/core/Platform.h"
+#include "monitor/core/portable/DeviceChange.h"
+#include "monitor/core/portable/MonitorTexts.h"
+#include "monitor/core/portable/TrayChoice.h"
+#include "monitor/core/portable/TrayMenuForm.h"
+#include "monitor/core/portable/ZeroControlWatch.h"
+#include "monitor/res/resource.h"
+
+namespace {
+
+constexpr const char* FrameClass = "VelmoraWifimonFrame";
+constexpr LPARAM LeftDoubleClick = WM_LBUTTONDBLCLK;  // 515
+constexpr LPARAM RightButtonUp = WM_RBUTTONUP;        // 517
+constexpr UINT PollPeriodMs = 1000;
+
+const UINT g_iconPressed = RegisterWindowMessageA(texts::IconPressedMessage);
+
+bool IsAdhoc(const WLAN_PROFILE& p) { return p.AssociationMode == 0 || p.AssociationMode == 2; }
+
+}  // namespace
+
+UINT IconPressedMessage() { return g_iconPressed; }
+
+CMainFrame::CMainFrame(CMonitorApp& app) : app_(app) {}
+
+CMainFrame::~CMainFrame() {
+    if (hwnd_) DestroyWindow(hwnd_);
+}
+
+bool CMainFrame::Create() {
+    HINSTANCE instance = GetModuleHandleA(nullptr);
+    WNDCLASSEXA wc{};
+    wc.cbSize = sizeof wc;
+    wc.lpfnWndProc = &WindowProc;
+    wc.hInstance = instance;
+    wc.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(IDR_MAINFRAME));
+    wc.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
+    wc.lpszClassName = FrameClass;
+    RegisterClassExA(&wc);  // already registered by an earlier frame of this process: fine
+    hwnd_ = CreateWindowExA(0, FrameClass, texts::FrameTitle, WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT,
+                            CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance, this);
+    return hwnd_ != nullptr;
+}
+
+LRESULT CALLBACK CMainFrame::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        auto* self = static_cast<CMainFrame*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
+        self->hwnd_ = hwnd;
+        SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    }
+    auto* self = reinterpret_cast<CMainFrame*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+    if (!self) return DefWindowProcA(hwnd, message, wParam, lParam);
+    return self->Handle(message, wParam, lParam);
+}
+
+LRESULT CMainFrame::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == g_iconPressed) return OnIconPressed(lParam);
+    switch (message) {
+        case WM_CREATE: OnCreate(); return 0;
+        case WM_TIMER: OnPoll(); return 0;
+        case WM_CLOSE: OnClose(); return 0;
+        case WM_DESTROY: OnDestroy(); return 0;
+        case WM_COMMAND: OnCommand(LOWORD(wParam)); return 0;
+        case WM_DEVICECHANGE: return OnDeviceChange(wParam);
+        case WM_MONITOR_REEVALUATE: return OnReevaluate();
+        case WM_MONITOR_SWITCH_ZERO_CONTROL: EnableWindowsZeroControl(int32_t(wParam)); return 0;
+        case WM_WATCHER_REPORT: OnWatcherReport(int32_t(wParam)); return 0;
+        case WM_CONNECT_FINISHED: OnConnectFinished(); return 0;
+        default: return DefWindowProcA(hwnd_, message, wParam, lParam);
+    }
+}
+
+void CMainFrame::OnCreate() {
+    LARGE_INTEGER frequency;
+    QueryPerformanceFrequency(&frequency);
+    app_.State().counterFrequency = uint32_t(frequency.QuadPart);
+    tray_.Update(hwnd_, g_iconPressed, NIM_ADD, IDI_TRAY_DISABLED, tray::TipScanning);
+    StartPoll();
+}
+
+void CMainFrame::StartPoll() { SetTimer(hwnd_, TIMER_FRAME_POLL, PollPeriodMs, nullptr); }
+
+void CMainFrame::SetIcon(UINT iconId, const char* tip) { tray_.Update(hwnd_, g_iconPressed, NIM_MODIFY, iconId, tip); }
+
+void CMainFrame::OnPoll() {
+    AppState& state = app_.State();
+    const bool xp = IsWindowsXpFlag();
+    tray::LinkView view = tray::LinkView::Disabled;
+    if (state.adapterBound == 1) {
+        uint32_t connection = 0;
+        const int32_t result = GetConnectionStatus(&connection);
+        view = tray::ChoosePoll(true, result, connection);
+    }
+    state.linkUp = view == tray::LinkView::Connected ? 1 : 0;
+    switch (view) {
+        case tray::LinkView::Disabled: SetIcon(IDI_TRAY_DISABLED, tray::TipDisabled); break;
+        case tray::LinkView::Scanning: SetIcon(tray::IconFor(tray::Look::Scanning, xp), tray::TipScanning); break;
+        case tray::LinkView::Connected: ShowConnectedIcon(); break;
+    }
+
+    if (tray::ShouldAutoOpen(state.defaultProfilePresent, state.firstStart, autoOpenMark_)) {
+        autoOpenMark_ = 1;
+        PostMessageA(hwnd_, g_iconPressed, 0, LeftDoubleClick);
+    }
+
+    if (FindWindowA(nullptr, texts::OutsideCloseTitle)) {
+        KillTimer(hwnd_, TIMER_FRAME_POLL);
+        OnClose();
+    }
+}
+
+void CMainFrame::ShowConnectedIcon() {
+    NETWORK_STATUS status{};
+    GetNetworkStatus(AdapterDescription(), &status);
+    const std::string tip = tray::ConnectionTip(status);
+    SIGNAL_INFO signal{};
+    GetSignalInfo(&signal);
+    const tray::Look look = tray::LookForPercent(tray::SignalPercent(signal.Rssi));
+    SetIcon(tray::IconFor(look, IsWindowsXpFlag()), tip.c_str());
+}
+
+void CMainFrame::OnClose() {
+    app_.Supervisor().CloseAdapterLink();
+    DestroyWindow(hwnd_);
+}
+
+void CMainFrame::OnDestroy() {
+    KillTimer(hwnd_, TIMER_FRAME_POLL);
+    tray_.Remove();
+    // The window object stays until the frame object goes: its modal run may be on the stack.
+    opened_ = nullptr;
+    SetWindowLongPtrA(hwnd_, GWLP_USERDATA, 0);
+    hwnd_ = nullptr;
+    PostQuitMessage(0);
+}
+
+LRESULT CMainFrame::OnIconPressed(LPARAM lParam) {
+    if (lParam == LeftDoubleClick) {
+        OnCommand(ID_TRAY_OPEN);
+    } else if (lParam == RightButtonUp) {
+        ShowTrayMenu();
+    }
+    return 0;
+}
+
+void CMainFrame::OnCommand(UINT id) {
+    switch (id) {
+        case ID_TRAY_OPEN: OnOpenMonitor(); break;
+        case ID_TRAY_SWITCH: OnSwitch(); break;
+        case ID_TRAY_ABOUT: OnAbout(); break;
+        case ID_TRAY_OFF: OnClose(); break;
+        default: break;
+    }
+}
+
+HMENU CMainFrame::BuildTrayMenu() const {
+    HMENU menu = LoadMenuA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_TRAY_MENU));
+    if (!menu) return nullptr;
+    HMENU items = GetSubMenu(menu, 0);
+    OSVERSIONINFOA version{};
+    version.dwOSVersionInfoSize = sizeof version;
+    GetVersionExA(&version);  // asked afresh, not the start-up flag
+    const bool zeroControl = texts::IsWindowsXp(version.dwMajorVersion, version.dwMinorVersion) &&
+                             IsWindowsZeroControlEnabled() != 0;
+    const tray::MenuForm form = tray::ChooseMenuForm(version.dwMajorVersion, version.dwMinorVersion, zeroControl);
+    if (form.keepSwitchItem) {
+        ModifyMenuA(items, ID_TRAY_SWITCH, MF_BYCOMMAND | MF_STRING, ID_TRAY_SWITCH, form.switchText);
+    } else {
+        DeleteMenu(items, ID_TRAY_SWITCH, MF_BYCOMMAND);
+    }
+    EnableMenuItem(items, ID_TRAY_OPEN, MF_BYCOMMAND | MF_ENABLED);
+    ModifyMenuA(items, ID_TRAY_OFF, MF_BYCOMMAND | MF_STRING, ID_TRAY_OFF, form.offText);
+    return menu;
+}
+
+void CMainFrame::ShowTrayMenu() {
+    HMENU menu = BuildTrayMenu();
+    if (!menu) return;
+    POINT at;
+    GetCursorPos(&at);
+    // Without the foreground the menu would not close when the user clicks elsewhere.
+    SetForegroundWindow(hwnd_);
+    TrackPopupMenu(GetSubMenu(menu, 0), TPM_LEFTALIGN | TPM_RIGHTBUTTON, at.x, at.y, 0, hwnd_, nullptr);
+    PostMessageA(hwnd_, WM_NULL, 0, 0);
+    DestroyMenu(menu);
+}
+
+bool CMainFrame::Ask(const char* question) const {
+    return MessageBoxA(hwnd_, question, texts::Caption, MB_YESNO | MB_ICONQUESTION) == IDYES;
+}
+
+WLAN_PROFILE* CMainFrame::ProfileToApply() const {
+    return opened_ ? app_.Supervisor().InUseProfile().load() : app_.State().currentProfile;
+}
+
+void CMainFrame::ApplyAfterTakingBack() {
+    EnableWindowsZeroControl(0);
+    if (WLAN_PROFILE* profile = ProfileToApply()) {
+        if (IsAdhoc(*profile)) app_.Supervisor().DecideAdhoc(*profile, opened_);
+        app_.Supervisor().StartConnectWorker(profile);
+    }
+}
+
+void CMainFrame::OnOpenMonitor() {
+    CConnectionSupervisor& supervisor = app_.Supervisor();
+    if (IsWindowsZeroControlEnabled() == 1) {
+        if (!Ask(texts::AskSwitchToMonitor)) return;
+        supervisor.CloseGate();
+        ApplyAfterTakingBack();
+        supervisor.OpenGate();
+    }
+    StartPoll();
+    ShowWindow(hwnd_, SW_SHOWMINNOACTIVE);
+    if (opened_) {
+        opened_->Show();
+        return;
+    }
+    app_.State().zeroControlState = IsWindowsZeroControlEnabled();
+    if (!app_.Ui().createWindow) return;  // a program without its window side (tests of the frame alone)
+    window_ = app_.Ui().createWindow(*this);
+    opened_ = window_.get();
+    if (opened_) opened_->RunModal();
+}
+
+void CMainFrame::OnSwitch() {
+    CConnectionSupervisor& supervisor = app_.Supervisor();
+    supervisor.CloseGate();
+    if (IsWindowsZeroControlEnabled() == 0) {
+        if (Ask(texts::AskSwitchToZeroConfig)) {
+            KillTimer(hwnd_, TIMER_FRAME_POLL);
+            if (opened_) opened_->Hide();
+            ShowWindow(hwnd_, SW_HIDE);
+            EnableWindowsZeroControl(1);
+        }
+    } else if (Ask(texts::AskSwitchToMonitor)) {
+        ApplyAfterTakingBack();
+        StartPoll();
+        if (opened_) opened_->Show();
+        ShowWindow(hwnd_, SW_SHOWMINNOACTIVE);
+    }
+    supervisor.OpenGate();
+}
+
+void CMainFrame::OnAbout() {
+    if (FindWindowA(nullptr, texts::AboutTitle)) return;
+    if (app_.Ui().runAbout) app_.Ui().runAbout(hwnd_);
+}
+
+LRESULT CMainFrame::OnDeviceChange(WPARAM event) {
+    AppState& state = app_.State();
+    monitor_platform::SleepMs(500);
+    KillTimer(hwnd_, TIMER_FRAME_POLL);
+
+    std::optional<int32_t> result;
+    if (event == device::NodesChanged) {
+        uint32_t connection = 0;
+        result = GetConnectionStatus(&connection);
+    }
+    const device::Decision decision =
+        device::Decide({state.deviceState, state.reconnectGuard, state.adapterBound == 1}, result);
+    state.deviceState = decision.flags.deviceState;
+    state.reconnectGuard = decision.flags.reconnectGuard;
+    state.adapterBound = decision.flags.adapterBound ? 1 : 0;
+
+    switch (decision.action) {
+        case device::Action::AdapterLost:
+            app_.Supervisor().CloseAdapterLink();
+            if (opened_) opened_->MarkLinkInfoStatusView();
+            SendMessageA(hwnd_, WM_MONITOR_REEVALUATE, 1, 0);
+            break;
+        case device::Action::Rebind:
+            app_.Supervisor().StartupBind();
+            if (state.adapterBound == 1) {
+                if (opened_) {
+                    opened_->RefillSiteSurvey();
+                    opened_->MarkLinkInfoStatusView();
+                }
+                SendMessageA(hwnd_, WM_MONITOR_REEVALUATE, 1, 1);
+            }
+            break;
+        case device::Action::None: break;
+    }
+    StartPoll();
+    return 0;
+}
+
+LRESULT CMainFrame::OnReevaluate() {
+    if (!opened_) return 1;
+    const AppState& state = app_.State();
+    const bool bound = state.adapterBound == 1;
+    const bool zeroControl = state.zeroControlState == 1;
+    opened_->Reevaluate({bound && !zeroControl, zeroControl, bound});
+    return 0;
+}
+
+void CMainFrame::OnWatcherReport(int32_t answer) {
+    AppState& state = app_.State();
+    // A report that raced a switch command is dropped; the next pass sees the service again.
+    if (!app_.Supervisor().GateOpen()) return;
+    switch (zerocontrol::Compare(state.zeroControlState, answer)) {
+        case zerocontrol::Change::None: return;
+        case zerocontrol::Change::TookOver:
+            state.linkUp = 0;
+            KillTimer(hwnd_, TIMER_FRAME_POLL);
+            if (state.adapterBound == 1) {
+                SetIcon(IDI_TRAY_XP_LOW, tray::TipScanning);
+            } else {
+                SetIcon(IDI_TRAY_DISABLED, tray::TipDisabled);
+            }
+            break;
+        case zerocontrol::Change::GaveBack: StartPoll(); break;
+    }
+    state.zeroControlState = answer;
+    SendMessageA(hwnd_, WM_MONITOR_REEVALUATE, 1, 0);
+}
+
+void CMainFrame::OnConnectFinished() {
+    if (opened_) opened_->StartLinkInfoRefresh(100);
+}

@@ -1,0 +1,66 @@
+// MainFrame.h - the hidden frame: tray icon, once-a-second poll, tray menu, switch commands, device changes.
+#pragma once
+
+#include <windows.h>
+
+#include <memory>
+
+#include "adapter/wifiapi.h"
+#include "monitor/core/MonitorWindow.h"
+#include "monitor/core/TrayIcon.h"
+
+class CMonitorApp;
+
+// "MONITOR_ICON_PRESSED", registered when the program loads.
+UINT IconPressedMessage();
+
+class CMainFrame {
+public:
+    explicit CMainFrame(CMonitorApp& app);
+    ~CMainFrame();
+    CMainFrame(const CMainFrame&) = delete;
+    CMainFrame& operator=(const CMainFrame&) = delete;
+
+    // Creates the window titled "wifimon", hidden; its creation adds the tray icon and starts the poll.
+    bool Create();
+    HWND hwnd() const { return hwnd_; }
+
+    // The monitor window once "Open the Monitor" has opened it, else null.
+    IMonitorWindow* OpenedWindow() const { return opened_; }
+
+    // The tray menu in the form for this Windows version (the caller destroys it).
+    HMENU BuildTrayMenu() const;
+
+private:
+    static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
+
+    void OnCreate();
+    void OnPoll();
+    void OnClose();
+    void OnDestroy();
+    LRESULT OnIconPressed(LPARAM lParam);
+    void OnCommand(UINT id);
+    void OnOpenMonitor();
+    void OnSwitch();
+    void OnAbout();
+    void ShowTrayMenu();
+    LRESULT OnDeviceChange(WPARAM event);
+    LRESULT OnReevaluate();
+    void OnWatcherReport(int32_t answer);
+    void OnConnectFinished();
+
+    void StartPoll();
+    void ShowConnectedIcon();
+    void SetIcon(UINT iconId, const char* tip);
+    bool Ask(const char* question) const;
+    WLAN_PROFILE* ProfileToApply() const;
+    void ApplyAfterTakingBack();
+
+    CMonitorApp& app_;
+    HWND hwnd_ = nullptr;
+    CTrayIcon tray_;
+    int autoOpenMark_ = 0;
+    std::unique_ptr<IMonitorWindow> window_;
+    IMonitorWindow* opened_ = nullptr;  // not owned: window_ once opened
+};

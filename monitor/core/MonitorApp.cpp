@@ -1,0 +1,90 @@
+// MonitorApp.cpp - see MonitorApp.h.
+#include "monitor/core/MonitorApp.h"
+
+#include <atomic>
+
+#include "adapter/RegKey.h"
+#include "monitor/core/portable/MonitorTexts.h"
+
+namespace {
+
+CMonitorApp* g_app = nullptr;
+std::atomic<bool> g_windowsXp{true};
+
+}  // namespace
+
+bool IsWindowsXpFlag() { return g_windowsXp; }
+void SetWindowsXpFlag(bool xp) { g_windowsXp = xp; }
+const char* AdapterDescription() { return texts::AdapterDescription(g_windowsXp); }
+
+uint32_t CounterNow() {
+    LARGE_INTEGER now;
+    QueryPerformanceCounter(&now);
+    return uint32_t(now.QuadPart);
+}
+
+CMonitorApp::CMonitorApp(MonitorUi ui) : ui_(std::move(ui)) {
+    g_app = this;
+    g_windowsXp = true;  // its load-time value: the start-up bind passes the Windows XP description
+}
+
+CMonitorApp::~CMonitorApp() {
+    frame_.reset();
+    if (mutex_) CloseHandle(mutex_);
+    if (g_app == this) g_app = nullptr;
+}
+
+CMonitorApp& CMonitorApp::Instance() { return *g_app; }
+
+bool CMonitorApp::InitInstance() {
+    mutex_ = CreateMutexA(nullptr, FALSE, texts::InstanceMutex);
+    if (mutex_ && GetLastError() == ERROR_ALREADY_EXISTS) {
+        CloseHandle(mutex_);
+        mutex_ = nullptr;
+        return false;  // silently: the first instance is not activated either
+    }
+
+    frame_ = std::make_unique<CMainFrame>(*this);
+    if (!frame_->Create()) return false;
+    ShowWindow(frame_->hwnd(), SW_HIDE);
+    UpdateWindow(frame_->hwnd());
+    supervisor_.SetFrame(frame_->hwnd());
+
+    ReadInstallerMarks();
+    supervisor_.StartupBind();
+    state_.connectionStart = CounterNow();
+
+    OSVERSIONINFOA version{};
+    version.dwOSVersionInfoSize = sizeof version;
+    GetVersionExA(&version);
+    g_windowsXp = texts::IsWindowsXp(version.dwMajorVersion, version.dwMinorVersion);
+
+    if (supervisor_.WatcherThreadId() == 0) supervisor_.StartWatcher();
+    return true;
+}
+
+void CMonitorApp::ReadInstallerMarks() {
+    CRegKey defaultProfile;
+    if (defaultProfile.Open(HKEY_LOCAL_MACHINE, texts::DefaultProfileKey, KEY_ALL_ACCESS) != ERROR_SUCCESS) {
+        state_.defaultProfilePresent = 0;
+    }
+    CRegKey install;
+    if (install.Open(HKEY_LOCAL_MACHINE, texts::InstallKey, KEY_ALL_ACCESS) != ERROR_SUCCESS) return;
+    DWORD firstStart = 0;
+    DWORD size = sizeof firstStart;
+    if (install.Query(texts::FirstStartValue, &firstStart, size) != ERROR_SUCCESS || firstStart != 1) return;
+    state_.firstStart = 1;
+    CRegKey mark;
+    if (mark.Create(HKEY_LOCAL_MACHINE, texts::InstallKey, KEY_ALL_ACCESS) == ERROR_SUCCESS) {
+        mark.SetDword(texts::FirstStartValue, 0);
+    }
+}
+
+int CMonitorApp::Run() {
+    MSG msg;
+    while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+    return int(msg.wParam);
+}

@@ -1,0 +1,128 @@
+// MonitorTestSupport.h - the monitor's code in a test process: recorded tray and waits, a fake
+// monitor window, staged registry state, message pumping.
+#pragma once
+
+#include <windows.h>
+#include <shellapi.h>
+
+#include <atomic>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <vector>
+
+#include "adapter/wifiapi.h"
+#include "monitor/core/MonitorWindow.h"
+#include "monitor/core/Platform.h"
+#include "adapter/Seams.h"
+
+namespace monitor_test {
+
+struct TrayCall {
+    DWORD operation;
+    HICON icon;
+    std::string tip;
+};
+
+// Replaces the monitor's and the adapter library's seams for the life of the object:
+// tray calls are recorded, waits are recorded and skipped (or handed to `onWait`).
+class Recorder {
+public:
+    Recorder();
+    ~Recorder();
+    Recorder(const Recorder&) = delete;
+    Recorder& operator=(const Recorder&) = delete;
+
+    std::vector<TrayCall> Tray() const;
+    TrayCall LastTray() const;
+    size_t TrayCount() const;
+    std::vector<uint32_t> MonitorWaits() const;
+    // Waits of the adapter library (its presence probe waits 500 ms on each call).
+    size_t AdapterWaits() const;
+    void ClearWaits();
+    // Called on the waiting thread for each monitor wait, instead of returning at once.
+    void OnMonitorWait(std::function<void(uint32_t)> hook);
+    void SetProbeHost(const char* host);
+
+private:
+    monitor_platform::Platform previousMonitor_;
+    seams::Platform previousAdapter_;
+};
+
+// The icon the frame shows for resource `id`, as the tray receives it.
+HICON TrayIconHandle(unsigned id);
+
+// What the frame asked of the monitor window.
+struct WindowCalls {
+    std::atomic<int> created{0}, runModal{0}, show{0}, hide{0}, reevaluate{0}, refill{0}, mark{0}, refresh{0};
+    std::atomic<uint32_t> refreshPeriod{0};
+    std::atomic<bool> lastUsable{false}, lastZeroControl{false}, lastBound{false};
+};
+
+class FakeWindow : public IMonitorWindow {
+public:
+    explicit FakeWindow(WindowCalls& calls) : calls_(calls) { ++calls_.created; }
+    void RunModal() override { ++calls_.runModal; }
+    void Show() override { ++calls_.show; }
+    void Hide() override { ++calls_.hide; }
+    void Reevaluate(const Reevaluation& r) override {
+        calls_.lastUsable = r.usable;
+        calls_.lastZeroControl = r.zeroControlInCharge;
+        calls_.lastBound = r.adapterBound;
+        ++calls_.reevaluate;
+    }
+    void RefillSiteSurvey() override { ++calls_.refill; }
+    void MarkLinkInfoStatusView() override { ++calls_.mark; }
+    void StartLinkInfoRefresh(uint32_t ms) override {
+        calls_.refreshPeriod = ms;
+        ++calls_.refresh;
+    }
+
+private:
+    WindowCalls& calls_;
+};
+
+MonitorUi FakeUi(WindowCalls& calls);
+
+// Removes the WM_QUIT an ended frame left in this thread's queue.
+void DropQuit();
+// Dispatches this thread's messages for `ms` milliseconds, or until `done` holds.
+void Pump(DWORD ms, const std::function<bool()>& done = {});
+
+// Registry: removes the monitor's keys (profiles, installer marks, staged interfaces).
+void ClearRegistry();
+void SetFirstStart(DWORD value);
+DWORD ReadFirstStart();  // 0xFFFFFFFF when absent
+// Writes `profile` and makes it the current profile.
+void StoreCurrentProfile(const WLAN_PROFILE& profile);
+// Writes the default site profile's key.
+void StoreDefaultProfile();
+WLAN_PROFILE OpenProfile(const char* name, const char* ssid, uint32_t channel = 6);
+
+// The adapter as the Zero Configuration control finds it, with the service managing it or not.
+class StagedAdapter {
+public:
+    StagedAdapter();
+    ~StagedAdapter();
+    void SetManaged(bool managed);
+
+private:
+    struct Impl;
+    std::unique_ptr<Impl> impl_;
+};
+
+// Loads a scenario text into the simulator; fails the test on a parse error.
+void LoadScenario(const std::string& text);
+// nvxsimReset and nvxsimAdvanceClock, keeping count of the simulator's clock.
+void ResetSimulator();
+void AdvanceClock(uint32_t ms);
+// The simulator's RSSI jitter changes each second of its clock: moves its clock to the start of
+// a second in which the jitter is 0, leaving about a second for the reads.
+void AlignSignalJitter();
+
+// SSIDs set through OID_802_11_SSID, in journal order (the dummy SSID of Disconnect included).
+std::vector<std::string> SsidSets();
+
+}  // namespace monitor_test

@@ -1,0 +1,335 @@
+// The frame in-process on the simulated adapter: tray icons and tips, the outside close window,
+// device changes, the Zero Configuration watcher, the tray menu.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "adapter/portable/Ndis.h"
+#include "monitor/core/MonitorApp.h"
+#include "monitor/core/portable/MonitorTexts.h"
+#include "monitor/res/resource.h"
+#include "nvxsim/nvxsim.h"
+#include "tests/win32/monitor/MonitorTestSupport.h"
+#include "tests/win32/support/TestSupport.h"
+
+using namespace monitor_test;
+
+namespace {
+
+std::string Scenario(int rssi) {
+    return "adapter present=yes\n"
+           "timing associate-ms=400 scan-ms=200\n"
+           "network ssid=\"Boundary\" bssid=00:14:6C:A1:22:0B channel=6 rssi=" +
+           std::to_string(rssi) + " rate=54\n";
+}
+
+class FrameTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ResetSimulator();
+        ClearRegistry();
+        StoreDefaultProfile();
+        DropQuit();
+    }
+    void TearDown() override { ClearRegistry(); }
+
+    // Starts the monitor with `calls` recording its window; the profile "Boundary" is applied at start.
+    std::unique_ptr<CMonitorApp> Start(WindowCalls& calls, bool withProfile = true) {
+        if (withProfile) StoreCurrentProfile(OpenProfile("Boundary", "Boundary"));
+        auto app = std::make_unique<CMonitorApp>(FakeUi(calls));
+        EXPECT_TRUE(app->InitInstance());
+        return app;
+    }
+    HWND Frame(CMonitorApp& app) { return app.Frame() ? app.Frame()->hwnd() : nullptr; }
+    void Poll(CMonitorApp& app) { SendMessageA(Frame(app), WM_TIMER, TIMER_FRAME_POLL, 0); }
+    void Open(CMonitorApp& app) { SendMessageA(Frame(app), WM_COMMAND, ID_TRAY_OPEN, 0); }
+
+    Recorder recorder_;
+};
+
+}  // namespace
+
+TEST_F(FrameTest, AbsentAdapterShowsTheDisabledIconWithinASecond) {
+    nvxsimSetAdapterPresent(0);
+    WindowCalls calls;
+    const DWORD start = GetTickCount();
+    auto app = Start(calls);
+    EXPECT_EQ(app->State().adapterBound, 0);
+    Pump(1500, [&] { return recorder_.TrayCount() >= 2; });
+    const DWORD took = GetTickCount() - start;
+    const auto tray = recorder_.Tray();
+    ASSERT_GE(tray.size(), 2u);
+    EXPECT_EQ(tray[0].operation, DWORD(NIM_ADD));
+    EXPECT_EQ(tray[0].icon, TrayIconHandle(IDI_TRAY_DISABLED));
+    EXPECT_EQ(tray[0].tip, "\n   Scanning.....\n");
+    EXPECT_EQ(tray[1].operation, DWORD(NIM_MODIFY));
+    EXPECT_EQ(tray[1].icon, TrayIconHandle(IDI_TRAY_DISABLED));
+    EXPECT_EQ(tray[1].tip, "\n   Disable   \n");
+    EXPECT_LE(took, 1200u) << "the first poll comes one second after start";
+}
+
+TEST_F(FrameTest, TrayIconFollowsTheSignalAcrossItsBoundaries) {
+    struct Case {
+        int rssi;  // percentages: -80 dBm 25 %, -79 dBm 28 %, -63 dBm 74 %, -62 dBm 77 %
+        unsigned icon;
+    };
+    const Case cases[] = {{-80, IDI_TRAY_XP_LOW}, {-79, IDI_TRAY_XP_FAIR}, {-63, IDI_TRAY_XP_GOOD}, {-62, IDI_TRAY_XP_FULL}};
+    for (const Case& c : cases) {
+        ResetSimulator();
+        LoadScenario(Scenario(c.rssi));
+        WindowCalls calls;
+        auto app = Start(calls);
+        ASSERT_EQ(app->State().adapterBound, 1);
+
+        Poll(*app);  // the association takes 400 ms of the simulator's clock
+        EXPECT_EQ(recorder_.LastTray().icon, TrayIconHandle(IDI_TRAY_XP_LOW)) << c.rssi;
+        EXPECT_EQ(recorder_.LastTray().tip, "\n   Scanning.....\n");
+        EXPECT_EQ(app->State().linkUp, 0);
+
+        AdvanceClock(500);
+        AlignSignalJitter();
+        Poll(*app);
+        EXPECT_EQ(app->State().linkUp, 1) << c.rssi;
+        EXPECT_EQ(recorder_.LastTray().icon, TrayIconHandle(c.icon)) << c.rssi;
+        EXPECT_EQ(recorder_.LastTray().tip,
+                  " Connect to:Boundary \n 00-14-6C-A1-22-0B \n Infrastructure \n Channel: 6 \n Speed: 54 Mbps ");
+    }
+}
+
+TEST_F(FrameTest, StatusQueryFailureShowsTheDisabledIcon) {
+    LoadScenario(Scenario(-50));
+    WindowCalls calls;
+    auto app = Start(calls);
+    nvxsimFailNext(oid::GenMediaConnectStatus, int32_t(0xC0010017), 1);
+    Poll(*app);
+    EXPECT_EQ(recorder_.LastTray().icon, TrayIconHandle(IDI_TRAY_DISABLED));
+    EXPECT_EQ(recorder_.LastTray().tip, "\n   Disable   \n");
+    EXPECT_EQ(app->State().linkUp, 0);
+}
+
+TEST_F(FrameTest, OutsideCloseWindowEndsTheProgramAndClosesTheAdapterLink) {
+    WindowCalls calls;
+    auto app = Start(calls);
+    HWND frame = Frame(*app);
+    nvxsimClearJournal();
+    HWND signal = CreateWindowExA(0, "STATIC", texts::OutsideCloseTitle, WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
+                                  GetModuleHandleA(nullptr), nullptr);
+    ASSERT_NE(signal, nullptr);
+    Poll(*app);
+    DestroyWindow(signal);
+    EXPECT_FALSE(IsWindow(frame));
+    EXPECT_EQ(testing_support::Journal(NVXSIM_DISCONNECT).size(), 1u) << "DisconnectToAdapter";
+    EXPECT_EQ(recorder_.LastTray().operation, DWORD(NIM_DELETE));
+    MSG msg;
+    EXPECT_TRUE(PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) << "the message loop ends";
+}
+
+TEST_F(FrameTest, TurnMonitorOffAndCloseEndTheProgramTheSameWay) {
+    for (UINT how : {UINT(WM_COMMAND), UINT(WM_CLOSE)}) {
+        WindowCalls calls;
+        auto app = Start(calls);
+        HWND frame = Frame(*app);
+        nvxsimClearJournal();
+        SendMessageA(frame, how, how == WM_COMMAND ? ID_TRAY_OFF : 0, 0);
+        EXPECT_FALSE(IsWindow(frame));
+        EXPECT_EQ(testing_support::Journal(NVXSIM_DISCONNECT).size(), 1u);
+        MSG msg;
+        EXPECT_TRUE(PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+    }
+}
+
+TEST_F(FrameTest, DeviceChangeReactsToTheConnectionStatus) {
+    LoadScenario(Scenario(-50));
+    WindowCalls calls;
+    auto app = Start(calls);
+    Open(*app);
+    ASSERT_EQ(calls.runModal, 1);
+    AppState& state = app->State();
+    HWND frame = Frame(*app);
+    auto change = [&](WPARAM event, int32_t status) {
+        if (status >= 0) nvxsimFailNext(oid::GenMediaConnectStatus, status, 1);
+        recorder_.ClearWaits();
+        nvxsimClearJournal();
+        return SendMessageA(frame, WM_DEVICECHANGE, event, 0);
+    };
+
+    // Another event only pauses the poll for half a second.
+    const int reevaluations = calls.reevaluate;
+    EXPECT_EQ(change(0x8000 /* DBT_DEVICEARRIVAL */, -1), 0);
+    EXPECT_EQ(recorder_.MonitorWaits(), std::vector<uint32_t>{500});
+    EXPECT_TRUE(testing_support::Journal().empty());
+    EXPECT_EQ(state.adapterBound, 1);
+    EXPECT_EQ(calls.reevaluate, reevaluations);
+
+    // 4 while bound: the adapter is lost.
+    change(7, 4);
+    EXPECT_EQ(state.deviceState, 0);
+    EXPECT_EQ(state.adapterBound, 0);
+    EXPECT_EQ(state.reconnectGuard, -1);
+    EXPECT_EQ(testing_support::Journal(NVXSIM_DISCONNECT).size(), 1u);
+    EXPECT_EQ(calls.mark, 1);
+    EXPECT_EQ(calls.reevaluate, reevaluations + 1);
+    EXPECT_FALSE(calls.lastUsable);
+
+    // 4 while unbound: bound again, once.
+    change(7, 4);
+    EXPECT_EQ(testing_support::Journal(NVXSIM_CONNECT).size(), 1u) << "the start-up bind ran again";
+    EXPECT_EQ(state.adapterBound, 1);
+    EXPECT_EQ(state.reconnectGuard, 2);
+    EXPECT_EQ(calls.refill, 1);
+    EXPECT_EQ(calls.mark, 2);
+    EXPECT_TRUE(calls.lastUsable);
+    EXPECT_EQ(recorder_.MonitorWaits(), (std::vector<uint32_t>{500, 1000}));
+
+    // 0: present; the guard goes idle. A later unrelated event leaves the adapter bound.
+    change(7, 0);
+    EXPECT_EQ(state.deviceState, 1);
+    EXPECT_EQ(state.reconnectGuard, -1);
+    change(0x8004 /* DBT_DEVICEREMOVECOMPLETE */, -1);
+    EXPECT_EQ(state.adapterBound, 1);
+    EXPECT_TRUE(testing_support::Journal(NVXSIM_DISCONNECT).empty());
+
+    // 5: unbound and bound again at once (a bound adapter then reads as present).
+    change(7, 5);
+    EXPECT_EQ(state.deviceState, 1);
+    EXPECT_EQ(state.reconnectGuard, 2);
+    EXPECT_EQ(state.adapterBound, 1);
+    EXPECT_EQ(testing_support::Journal(NVXSIM_CONNECT).size(), 1u);
+}
+
+TEST_F(FrameTest, WatcherWaitsForTheWindowThenFollowsTheService) {
+    StagedAdapter adapter;
+    LoadScenario(Scenario(-50));
+    WindowCalls calls;
+    StoreCurrentProfile(OpenProfile("Boundary", "Boundary"));
+    auto app = std::make_unique<CMonitorApp>(FakeUi(calls));
+    app->Supervisor().SetWatcherPeriodForTests(20);
+    ASSERT_TRUE(app->InitInstance());
+    AppState& state = app->State();
+
+    // Before the window opens the watcher asks nothing (each question runs the presence probe).
+    recorder_.ClearWaits();
+    adapter.SetManaged(true);
+    Pump(300);
+    EXPECT_EQ(recorder_.AdapterWaits(), 0u);
+    EXPECT_EQ(state.zeroControlState, 2);
+    adapter.SetManaged(false);
+
+    Open(*app);
+    EXPECT_EQ(state.zeroControlState, 0);
+    ASSERT_EQ(calls.created, 1);
+    const int before = calls.reevaluate;
+
+    adapter.SetManaged(true);
+    Pump(2000, [&] { return state.zeroControlState == 1; });
+    Pump(50);
+    EXPECT_EQ(state.zeroControlState, 1);
+    EXPECT_EQ(calls.reevaluate, before + 1);
+    EXPECT_TRUE(calls.lastZeroControl);
+    EXPECT_FALSE(calls.lastUsable);
+    EXPECT_EQ(state.linkUp, 0);
+    EXPECT_EQ(recorder_.LastTray().icon, TrayIconHandle(IDI_TRAY_XP_LOW));
+    EXPECT_EQ(recorder_.LastTray().tip, "\n   Scanning.....\n");
+    // The poll stopped: no icon changes while the service manages the adapter.
+    const size_t trayCalls = recorder_.TrayCount();
+    Pump(1300);
+    EXPECT_EQ(recorder_.TrayCount(), trayCalls);
+
+    adapter.SetManaged(false);
+    Pump(2000, [&] { return state.zeroControlState == 0; });
+    EXPECT_EQ(state.zeroControlState, 0);
+    EXPECT_EQ(calls.reevaluate, before + 2);
+    EXPECT_TRUE(calls.lastUsable);
+    Pump(1300);
+    EXPECT_GT(recorder_.TrayCount(), trayCalls) << "the poll runs again";
+}
+
+TEST_F(FrameTest, ClosedGateDropsTheWatcherReport) {
+    StagedAdapter adapter;
+    WindowCalls calls;
+    auto app = Start(calls);
+    Open(*app);
+    const int before = calls.reevaluate;
+    app->Supervisor().CloseGate();
+    SendMessageA(Frame(*app), WM_WATCHER_REPORT, 1, 0);
+    EXPECT_EQ(app->State().zeroControlState, 0);
+    EXPECT_EQ(calls.reevaluate, before);
+    app->Supervisor().OpenGate();
+    SendMessageA(Frame(*app), WM_WATCHER_REPORT, 1, 0);
+    EXPECT_EQ(app->State().zeroControlState, 1);
+    EXPECT_EQ(calls.reevaluate, before + 1);
+}
+
+TEST_F(FrameTest, ReevaluationWaitsForTheWindowAndMessage5121SwitchesTheService) {
+    WindowCalls calls;
+    auto app = Start(calls);
+    HWND frame = Frame(*app);
+    EXPECT_EQ(SendMessageA(frame, WM_MONITOR_REEVALUATE, 1, 0), 1) << "never opened";
+    EXPECT_EQ(calls.reevaluate, 0);
+    Open(*app);
+    EXPECT_EQ(SendMessageA(frame, WM_MONITOR_REEVALUATE, 1, 0), 0);
+    EXPECT_EQ(calls.reevaluate, 1);
+    EXPECT_TRUE(calls.lastUsable);
+    EXPECT_EQ(SendMessageA(frame, WM_MONITOR_SWITCH_ZERO_CONTROL, 0, 0), 0);
+}
+
+TEST_F(FrameTest, TrayMenuOnWindowsXpNamesWhoControlsTheAdapter) {
+    StagedAdapter adapter;
+    WindowCalls calls;
+    auto app = Start(calls);
+    auto texts = [&] {
+        std::vector<std::string> items;
+        HMENU menu = app->Frame()->BuildTrayMenu();
+        HMENU sub = GetSubMenu(menu, 0);
+        for (int i = 0; i < GetMenuItemCount(sub); ++i) {
+            char text[128] = {};
+            GetMenuStringA(sub, UINT(i), text, sizeof text, MF_BYPOSITION);
+            items.push_back(GetMenuItemID(sub, i) == UINT(-1) || !text[0] ? "-" : text);
+        }
+        DestroyMenu(menu);
+        return items;
+    };
+    EXPECT_EQ(texts(), (std::vector<std::string>{"About...", "Use Windows XP Wireless Configuration", "-",
+                                                 "Open the Monitor", "Turn Monitor off"}));
+    adapter.SetManaged(true);
+    EXPECT_EQ(texts()[1], "Use Velmora Wireless Network Monitor");
+}
+
+TEST_F(FrameTest, FirstRunOpensTheWindowOnceByItself) {
+    struct Case {
+        const char* what;
+        bool defaultProfile;
+        DWORD firstStart;  // 0xFFFFFFFF: no installer value
+        int opened;
+    };
+    const Case cases[] = {
+        {"installer's first start", true, 1, 1},
+        {"default profile missing", false, 0, 1},
+        {"neither", true, 0, 0},
+        {"no installer value", true, 0xFFFFFFFF, 0},
+    };
+    for (const Case& c : cases) {
+        ClearRegistry();
+        if (c.defaultProfile) StoreDefaultProfile();
+        if (c.firstStart != 0xFFFFFFFF) SetFirstStart(c.firstStart);
+        WindowCalls calls;
+        auto app = Start(calls, false);
+        EXPECT_EQ(app->State().IsFirstRun(), c.opened == 1) << c.what;
+        for (int i = 0; i < 3; ++i) {
+            Poll(*app);
+            Pump(50);
+        }
+        EXPECT_EQ(calls.runModal, c.opened) << c.what;
+        EXPECT_EQ(ReadFirstStart(), c.firstStart == 1 ? 0 : c.firstStart) << c.what;
+    }
+    // After the installer's first start, the next start is an ordinary one.
+    ClearRegistry();
+    StoreDefaultProfile();
+    SetFirstStart(1);
+    { WindowCalls calls; auto first = Start(calls, false); }
+    WindowCalls calls;
+    auto second = Start(calls, false);
+    EXPECT_FALSE(second->State().IsFirstRun());
+}
