@@ -1,10 +1,24 @@
 // wifimon.cpp - the monitor program's entry: start up, or end silently when another instance runs.
 #include <windows.h>
 
+#include <memory>
+
+#include "monitor/core/MainFrame.h"
 #include "monitor/core/MonitorApp.h"
+#include "monitor/pages/MonitorDlg.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
-    CMonitorApp app;
+    CMonitorApp* running = nullptr;  // the factory runs only once the application exists
+    MonitorUi ui;
+    ui.createWindow = [&running](CMainFrame& frame) -> std::unique_ptr<IMonitorWindow> {
+        MonitorDlgContext context;
+        context.state = &running->State();
+        context.inUseProfile = &running->Supervisor().InUseProfile();
+        context.frame = frame.hwnd();
+        return std::make_unique<CMonitorDlg>(context);
+    };
+    CMonitorApp app(ui);
+    running = &app;
     if (!app.InitInstance()) return 0;
     return app.Run();
 }

@@ -1,6 +1,7 @@
 // MonitorDlg.cpp - the monitor window: initialisation, tabs, rounded region, hiding instead of closing.
 #include "monitor/pages/MonitorDlg.h"
 
+#include <cstdio>
 #include <cstring>
 
 #include "monitor/res/window_ids.h"
@@ -85,7 +86,9 @@ void CMonitorDlg::CreatePages() {
     }
     shown_ = &linkInfo_;
     shownProfile_ = linkInfo_.profile;
-    if (!(context_.state && context_.state->IsFirstRun())) linkInfo_.Show(true);
+    // On a first run the first-run page takes the page area instead.
+    const bool firstRunPage = context_.state && context_.state->IsFirstRun() && context_.createFirstRunPage;
+    if (!firstRunPage) linkInfo_.Show(true);
 }
 
 void CMonitorDlg::StartFirstRun() {

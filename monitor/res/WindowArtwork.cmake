@@ -20,7 +20,7 @@ wifi_art(IDB_TAB_PROFILES_OFF BITMAP art/tab.svg.in SIZE 130 30 PARAMS ${TAB_OFF
 wifi_art(IDB_CLOSE BITMAP art/close.svg.in SIZE 20 20 PARAMS "RING=#1e58a6")
 wifi_art(IDB_CLOSE_HOVER BITMAP art/close.svg.in SIZE 20 20 PARAMS "RING=#d62828")
 wifi_art(IDB_METER_BAR BITMAP art/meter-bar.svg SIZE 88 13 BACKGROUND "#000000")
-wifi_art(IDC_HAND CURSOR art/hand.svg SIZE 32 HOTSPOT 11 2)
+wifi_art(IDCUR_HAND CURSOR art/hand.svg SIZE 32 HOTSPOT 11 2)
 
 wifi_art(IDR_GIF_LINK_UP GIF art/access-point.svg.in SIZE 80 80 FRAMES 4 DELAY 25 PARAMS UP=inline DOWN=none "LED=#7ed957")
 wifi_art(IDR_GIF_NO_LINK GIF art/access-point.svg.in SIZE 80 80 FRAMES 4 DELAY 25 PARAMS UP=none DOWN=inline "LED=#8a96a6")

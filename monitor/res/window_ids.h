@@ -72,7 +72,14 @@
 #define IDB_MORE_INFO 279
 #define IDB_MORE_INFO_PRESSED 286
 
+#define IDB_METER_BAR 298
+#define IDCUR_HAND 163  // hand cursor over bitmap buttons
+
 // Animations (resource type "Gif").
+#define IDR_GIF_LINK_UP 336
+#define IDR_GIF_NO_LINK 337
+#define IDR_GIF_INTERNET_DOWN 341
+#define IDR_GIF_INTERNET_UP 346
 #define IDR_GIF_SCANNING 340
 
 // Timers.

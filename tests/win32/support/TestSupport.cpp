@@ -1,6 +1,7 @@
 // TestSupport.cpp - see TestSupport.h.
 #include "tests/win32/support/TestSupport.h"
 
+#include <cstdio>
 #include <cstring>
 
 namespace testing_support {
@@ -92,6 +93,42 @@ RecordedSleeps::RecordedSleeps() {
 }
 RecordedSleeps::~RecordedSleeps() { seams::Replace(previous_); }
 const std::vector<uint32_t>& RecordedSleeps::waits() const { return g_waits; }
+
+void SaveScreenshot(HWND window, const char* name) {
+    // Beside the programs' folder: build/win32/screenshots, whatever the working folder.
+    char module[MAX_PATH];
+    GetModuleFileNameA(nullptr, module, sizeof module);
+    std::string folder(module);
+    folder = folder.substr(0, folder.find_last_of('\\') + 1) + "..\\screenshots";
+    CreateDirectoryA(folder.c_str(), nullptr);
+    RECT box{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    if (window) GetWindowRect(window, &box);
+    const int w = box.right - box.left, h = box.bottom - box.top;
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    BITMAPINFO info{};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), w, h, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
+    void* bits = nullptr;
+    HBITMAP shot = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ old = SelectObject(memory, shot);
+    BitBlt(memory, 0, 0, w, h, screen, box.left, box.top, SRCCOPY);
+    GdiFlush();
+    const DWORD stride = DWORD((w * 3 + 3) & ~3), size = stride * DWORD(h);
+    BITMAPFILEHEADER file{0x4D42, DWORD(sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER) + size), 0, 0,
+                          DWORD(sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER))};
+    const std::string path = folder + "\\" + name + ".bmp";
+    if (FILE* f = std::fopen(path.c_str(), "wb")) {
+        std::fwrite(&file, sizeof file, 1, f);
+        std::fwrite(&info.bmiHeader, sizeof info.bmiHeader, 1, f);
+        std::fwrite(bits, 1, size, f);
+        std::fclose(f);
+    }
+    SelectObject(memory, old);
+    DeleteObject(shot);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+}
+
 
 uint32_t U32At(const std::vector<uint8_t>& data, size_t offset) {
     uint32_t v = 0;

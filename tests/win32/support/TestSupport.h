@@ -52,6 +52,10 @@ private:
     seams::Platform previous_;
 };
 
+// Saves what the screen shows of `window` (the whole screen when null) as
+// build/win32/screenshots/<name>.bmp, for a person to look at.
+void SaveScreenshot(HWND window, const char* name);
+
 uint32_t U32At(const std::vector<uint8_t>& data, size_t offset);
 
 }  // namespace testing_support
