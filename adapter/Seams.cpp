@@ -5,10 +5,11 @@ namespace seams {
 namespace {
 
 void RealSleep(uint32_t ms) { ::Sleep(ms); }
+uint32_t RealTickMs() { return ::GetTickCount(); }
 
 Platform& Table() {
     static Platform platform{&RealSleep, &::GetAdaptersInfo, &::GetPerAdapterInfo, &::IpReleaseAddress,
-                             &::IpRenewAddress};
+                             &::IpRenewAddress, &RealTickMs, &::GetVersionExA};
     return platform;
 }
 

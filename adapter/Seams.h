@@ -16,6 +16,11 @@ struct Platform {
     DWORD(WINAPI* getPerAdapterInfo)(ULONG index, PIP_PER_ADAPTER_INFO info, PULONG size);
     DWORD(WINAPI* ipReleaseAddress)(PIP_ADAPTER_INDEX_MAP adapter);
     DWORD(WINAPI* ipRenewAddress)(PIP_ADAPTER_INDEX_MAP adapter);
+    // Bounded service polls measure their time here, so tests can run a
+    // refusing service's 20 s out without waiting for it.
+    uint32_t (*tickMs)();
+    // A process reads its version once at start: tests give the service-pack texts here.
+    BOOL(WINAPI* getVersionExA)(LPOSVERSIONINFOA info);
 };
 
 // Current platform calls (real by default).

@@ -118,8 +118,8 @@ typedef struct SITE_INFO {
 } SITE_INFO;
 
 /* The adapter descriptions the monitor passes: on Windows XP, and elsewhere. */
-#define WIFIAPI_ADAPTER_XP "Nuvex Networks Polyray (tm) Wireless Adapter"
-#define WIFIAPI_ADAPTER_OTHER "Ondaline Notebook Adapter with KZV"
+#define WIFIAPI_ADAPTER_XP "Ondaline Notebook Adapter with KZV"
+#define WIFIAPI_ADAPTER_OTHER "Nuvex Networks Polyray (tm) Wireless Adapter"
 /* Scan buffers are this size throughout the monitor. */
 #define WIFIAPI_SCAN_BUFFER_SIZE 12004
 

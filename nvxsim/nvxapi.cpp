@@ -10,6 +10,7 @@
 #include <string>
 
 #include "nvxsim/model/AdapterModel.h"
+#include "nvxsim/model/Journal.h"
 #include "nvxsim/model/Status.h"
 #include "nvxsim/nvxsim.h"
 
@@ -32,6 +33,28 @@ struct Simulator {
         return tickHigh + tick + clockOffsetMs;
     }
 
+    // Every model this process makes reports to the journal file, when one is named.
+    void Install(const nvxsim::Scenario& scenario) {
+        model = std::make_unique<nvxsim::AdapterModel>(scenario);
+        char path[MAX_PATH];
+        const DWORD n = GetEnvironmentVariableA("NVXSIM_JOURNAL", path, sizeof path);
+        if (n == 0 || n >= sizeof path) return;
+        model->SetJournalObserver([file = std::string(path)](const nvxsim::JournalEntry& entry) {
+            AppendLine(file, nvxsim::JournalLine(entry));
+        });
+    }
+
+    // Opened per line and shared, so that another process can follow the file as it grows.
+    static void AppendLine(const std::string& file, std::string line) {
+        HANDLE h = CreateFileA(file.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                               OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (h == INVALID_HANDLE_VALUE) return;
+        line += "\r\n";
+        DWORD written = 0;
+        WriteFile(h, line.data(), DWORD(line.size()), &written, nullptr);
+        CloseHandle(h);
+    }
+
     nvxsim::AdapterModel& Model() {
         if (!model) {
             nvxsim::Scenario scenario = nvxsim::DefaultScenario();
@@ -49,7 +72,7 @@ struct Simulator {
                 else
                     scenario = parsed.scenario;
             }
-            model = std::make_unique<nvxsim::AdapterModel>(scenario);
+            Install(scenario);
         }
         return *model;
     }
@@ -73,7 +96,7 @@ int32_t LoadText(const std::string& text, char* error, uint32_t errorSize) {
     }
     Simulator& sim = Sim();
     std::lock_guard guard(sim.lock);
-    sim.model = std::make_unique<nvxsim::AdapterModel>(parsed.scenario);
+    sim.Install(parsed.scenario);
     CopyText("", error, errorSize);
     return 0;
 }
@@ -115,7 +138,7 @@ void __cdecl nvxDisconnect(void) {
 void __cdecl nvxsimReset(void) {
     Simulator& sim = Sim();
     std::lock_guard guard(sim.lock);
-    sim.model = std::make_unique<nvxsim::AdapterModel>(nvxsim::DefaultScenario());
+    sim.Install(nvxsim::DefaultScenario());
     sim.clockOffsetMs = 0;
 }
 

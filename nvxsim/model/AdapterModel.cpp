@@ -5,12 +5,11 @@
 #include <regex>
 
 #include "adapter/portable/Bytes.h"
+#include "nvxsim/model/BssidList.h"
 #include "nvxsim/model/Status.h"
 
 namespace nvxsim {
 namespace {
-
-uint32_t ChannelToKhz(uint32_t channel) { return channel == 14 ? 2484000 : 2407000 + 5000 * channel; }
 
 bool PatternMatches(const char* pattern, const std::string& hardwareId) {
     try {
@@ -43,12 +42,26 @@ bool IsWpaPsk(Security s) {
     return s == Security::WpaTkip || s == Security::WpaAes || s == Security::Wpa2Ccmp || s == Security::WpaMixed;
 }
 
+// A little movement of the signal, changing once a second; `salt` keeps networks apart.
+int32_t Jitter(uint64_t nowMs, uint32_t salt) { return int32_t((nowMs / 1000 + salt) % 5) - 2; }
+
+// A text that must end with its NUL inside its field [from, to] of the credentials record.
+bool FieldText(const std::vector<uint8_t>& record, size_t from, size_t to, std::string& text) {
+    const char* p = reinterpret_cast<const char*>(record.data() + from);
+    const size_t width = to - from + 1;
+    const size_t length = BoundedLength(p, width);
+    if (length == width) return false;
+    text.assign(p, length);
+    return true;
+}
+
 }  // namespace
 
 AdapterModel::AdapterModel(Scenario scenario) : scenario_(std::move(scenario)) {
     config_.Length = sizeof(ndis::Configuration);
     config_.BeaconPeriod = 100;
     config_.DSConfig = ChannelToKhz(6);
+    bssidList_ = BssidList({});  // nothing heard before the first scan
 }
 
 std::optional<int32_t> AdapterModel::TakeInjected(uint32_t oid) {
@@ -65,6 +78,7 @@ void AdapterModel::Record(CallKind kind, uint32_t oid, const uint8_t* data, uint
     JournalEntry e{kind, oid, length, status, {}};
     if (data && (kind == CallKind::Set || kind == CallKind::Credentials)) e.data.assign(data, data + length);
     journal_.push_back(std::move(e));
+    if (observer_) observer_(journal_.back());
 }
 
 int32_t AdapterModel::Connect(const char* const* patterns, uint32_t count) {
@@ -82,15 +96,18 @@ int32_t AdapterModel::Connect(const char* const* patterns, uint32_t count) {
 
 void AdapterModel::Disconnect() {
     bound_ = false;
-    link_ = Link{};
     Record(CallKind::Disconnect, CallDisconnect, nullptr, 0, StatusSuccess);
 }
 
 void AdapterModel::SetAdapterPresent(bool present) {
     scenario_.adapter.present = present;
     if (!present) {
-        bound_ = false;  // surprise removal drops the binding
+        // Surprise removal: the binding, the link, the counters and the scan results go with the device.
+        bound_ = false;
         link_ = Link{};
+        earlierTrafficMs_ = 0;
+        scanDoneAtMs_.reset();
+        bssidList_ = BssidList({});
     }
 }
 
@@ -98,15 +115,20 @@ void AdapterModel::FailNext(uint32_t oid, int32_t status, uint32_t times) {
     if (times > 0) failures_.push_back({oid, status, times});
 }
 
+// What every OID request answers before the OID itself is looked at.
+std::optional<int32_t> AdapterModel::Refuse(uint32_t oid, const uint8_t* buffer, uint32_t length) {
+    if (auto injected = TakeInjected(oid)) return injected;
+    if (!bound_) return StatusAdapterNotReady;
+    if (!buffer && length > 0) return StatusInvalidData;
+    return std::nullopt;
+}
+
 int32_t AdapterModel::Query(uint32_t oid, uint8_t* buffer, uint32_t length, uint32_t* returned, uint64_t nowMs) {
     int32_t status;
     if (returned) *returned = 0;
-    if (auto injected = TakeInjected(oid))
-        status = *injected;
-    else if (!bound_)
-        status = StatusAdapterNotReady;
-    else if (!buffer && length > 0)
-        status = StatusInvalidData;
+    CompleteScan(nowMs);
+    if (auto refused = Refuse(oid, buffer, length))
+        status = *refused;
     else
         status = DoQuery(oid, buffer, length, returned, nowMs);
     Record(CallKind::Query, oid, nullptr, length, status);
@@ -115,12 +137,9 @@ int32_t AdapterModel::Query(uint32_t oid, uint8_t* buffer, uint32_t length, uint
 
 int32_t AdapterModel::Set(uint32_t oid, const uint8_t* buffer, uint32_t length, uint64_t nowMs) {
     int32_t status;
-    if (auto injected = TakeInjected(oid))
-        status = *injected;
-    else if (!bound_)
-        status = StatusAdapterNotReady;
-    else if (!buffer && length > 0)
-        status = StatusInvalidData;
+    CompleteScan(nowMs);
+    if (auto refused = Refuse(oid, buffer, length))
+        status = *refused;
     else
         status = DoSet(oid, buffer, length, nowMs);
     Record(CallKind::Set, oid, buffer, length, status);
@@ -199,14 +218,19 @@ int32_t AdapterModel::DoSet(uint32_t oid, const uint8_t* b, uint32_t length, uin
         return StatusSuccess;
     }
     case oid::Disassociate:
-        link_ = Link{};
+        EndLink(nowMs);
         ssid_ = ndis::Ssid{};
+        return StatusSuccess;
+    case oid::BssidListScan:
+        // A scan already under way goes on: repeated requests do not push its end back.
+        if (!scanDoneAtMs_) scanDoneAtMs_ = nowMs + scenario_.scanTimeMs;
         return StatusSuccess;
     default:
         return StatusNotSupported;
     }
 }
 
+// The authentication mode and cipher must be ones the network's beacon offers.
 bool AdapterModel::Admits(const Network& n) const {
     const bool tkip = encryption_ == ndis::EncTkipEnabled || encryption_ == ndis::EncTkipKeyAbsent;
     const bool aes = encryption_ == ndis::EncAesEnabled || encryption_ == ndis::EncAesKeyAbsent;
@@ -224,9 +248,9 @@ bool AdapterModel::Admits(const Network& n) const {
     case Security::WpaMixed:
         return (authMode_ == ndis::AuthWpaPsk || authMode_ == ndis::AuthWpa2Psk) && (tkip || aes);
     case Security::WpaEap:
-        return authMode_ == ndis::AuthWpa && (tkip || aes);
+        return authMode_ == ndis::AuthWpa && tkip;
     case Security::Wpa2Eap:
-        return authMode_ == ndis::AuthWpa2 && (tkip || aes);
+        return authMode_ == ndis::AuthWpa2 && aes;
     case Security::DynamicWep:
         return authMode_ == ndis::AuthOpen && encryption_ == ndis::EncWepEnabled;
     }
@@ -243,22 +267,38 @@ bool AdapterModel::KeyMatches(const Network& n) const {
         return true;
     }
     if (credentials_.size() != CredentialsSize) return false;
-    const char* text = reinterpret_cast<const char*>(credentials_.data());
-    if (IsWpaPsk(n.security)) return std::string(text + 4, BoundedLength(text + 4, CredentialsSize - 4)) == n.passphrase;
-    // 802.1X: method, identity at 8, secret at 137.
+    if (IsWpaPsk(n.security)) {
+        // Passphrase from byte 4, ended by the zero fill.
+        std::string passphrase;
+        return FieldText(credentials_, 4, CredentialsSize - 1, passphrase) && passphrase == n.passphrase;
+    }
+    // 802.1X: method at 4, identity 8-136 and secret 137-267 each with its NUL,
+    // inner method at 268 (3 or 4 for a password login, 0 with a certificate), 272-275 reserved.
     const uint32_t method = LoadU32(credentials_.data() + 4);
-    const std::string identity(text + 8, BoundedLength(text + 8, 129));
-    const std::string secret(text + 137, BoundedLength(text + 137, 131));
-    if (identity != n.identity) return false;
-    if (method == 1) return !n.password.empty() && secret == n.password;
-    if (method == 2) return !n.certificate.empty() && secret == n.certificate;
+    const uint32_t inner = LoadU32(credentials_.data() + 268);
+    std::string identity, secret;
+    if (!FieldText(credentials_, 8, 136, identity) || !FieldText(credentials_, 137, 267, secret)) return false;
+    if (LoadU32(credentials_.data() + 272) != 0 || identity != n.identity) return false;
+    if (method == 1) return (inner == 3 || inner == 4) && !n.password.empty() && secret == n.password;
+    if (method == 2) return inner == 0 && !n.certificate.empty() && secret == n.certificate;
     return false;
 }
 
-void AdapterModel::Associate(uint64_t nowMs) {
+uint64_t AdapterModel::TrafficMs(uint64_t nowMs) const {
+    const uint64_t current = LinkedNetwork(nowMs) ? nowMs - link_.sinceMs : 0;
+    return earlierTrafficMs_ + current;
+}
+
+void AdapterModel::EndLink(uint64_t nowMs) {
+    if (LinkedNetwork(nowMs)) earlierTrafficMs_ += nowMs - link_.sinceMs;
     link_ = Link{};
+}
+
+void AdapterModel::Associate(uint64_t nowMs) {
+    EndLink(nowMs);
     const std::string wanted(reinterpret_cast<const char*>(ssid_.Ssid), ssid_.SsidLength);
-    if (wanted.empty()) return;
+    // The dummy SSID only takes the driver off the air, in either mode.
+    if (wanted.empty() || wanted == DummySsid) return;
     const bool adhoc = infrastructureMode_ != ndis::ModeInfrastructure;
     bool cellInRange = false;
     for (size_t i = 0; i < scenario_.networks.size(); ++i) {
@@ -273,19 +313,35 @@ void AdapterModel::Associate(uint64_t nowMs) {
     }
     if (!adhoc || cellInRange) return;
     // No cell of that name: an ad hoc station starts its own on the configured channel.
-    uint32_t khz = config_.DSConfig;
+    const uint32_t khz = config_.DSConfig;
     Network& cell = link_.cell;
     cell.ssid = wanted;
     cell.adhoc = true;
-    cell.channel = khz == 2484000 ? 14 : (khz - 2407000) / 5000;
+    cell.channel = khz >= 2484000 ? 14 : (khz - 2407000) / 5000;
     cell.rssi = -40;
     cell.rateMbps = 11;
     cell.security = encryption_ == ndis::EncWepEnabled ? Security::Wep : Security::Open;
+    // A locally administered BSSID made from our own address.
     const Mac& mac = scenario_.adapter.mac;
     cell.bssid = {uint8_t(0x02 | (mac[1] & 0xFC)), mac[2], mac[3], mac[4], mac[5], uint8_t(wanted.size())};
     link_.network = OwnCell;
     link_.readyAtMs = nowMs + scenario_.associateDelayMs;
     link_.sinceMs = link_.readyAtMs;
+}
+
+void AdapterModel::CompleteScan(uint64_t nowMs) {
+    if (!scanDoneAtMs_ || nowMs < *scanDoneAtMs_) return;
+    const uint64_t at = *scanDoneAtMs_;
+    scanDoneAtMs_.reset();
+    std::vector<HeardBss> heard;
+    for (size_t i = 0; i < scenario_.networks.size(); ++i) {
+        const Network& n = scenario_.networks[i];
+        heard.push_back({&n, n.rssi + Jitter(at, uint32_t(i) * 3), at * 1000 + n.bssid[5] * 977ull});
+    }
+    // A cell we started is on the air too, heard from our side of it.
+    if (LinkedNetwork(at) && link_.network == OwnCell)
+        heard.push_back({&link_.cell, link_.cell.rssi, (at - link_.sinceMs) * 1000});
+    bssidList_ = BssidList(heard);
 }
 
 const Network* AdapterModel::LinkedNetwork(uint64_t nowMs) const {
@@ -299,7 +355,7 @@ int AdapterModel::AssociatedNetwork(uint64_t nowMs) const {
 
 int32_t AdapterModel::DoQuery(uint32_t oid, uint8_t* b, uint32_t length, uint32_t* returned, uint64_t nowMs) {
     const Network* net = LinkedNetwork(nowMs);
-    const uint64_t upMs = net ? nowMs - link_.sinceMs : 0;
+    const uint64_t upMs = TrafficMs(nowMs);
     switch (oid) {
     case oid::GenMediaConnectStatus:
         if (mediaOverride_) return ReplyU32(b, length, returned, uint32_t(*mediaOverride_));
@@ -339,14 +395,15 @@ int32_t AdapterModel::DoQuery(uint32_t oid, uint8_t* b, uint32_t length, uint32_
     }
     case oid::Rssi: {
         if (!net) return ReplyU32(b, length, returned, uint32_t(-95));
-        const int32_t jitter = int32_t((nowMs / 1000) % 5) - 2;  // a little movement every second
-        return ReplyU32(b, length, returned, uint32_t(net->rssi + jitter));
+        return ReplyU32(b, length, returned, uint32_t(net->rssi + Jitter(nowMs, 0)));
     }
     case oid::Configuration: {
         ndis::Configuration c = config_;
         if (net) c.DSConfig = ChannelToKhz(net->channel);
         return Reply(b, length, returned, &c, sizeof c);
     }
+    case oid::BssidList:
+        return Reply(b, length, returned, bssidList_.data(), uint32_t(bssidList_.size()));
     case oid::VendorStatistics:
     case oid::VendorDriverInfo: {
         const bool stats = oid == oid::VendorStatistics;

@@ -3,37 +3,27 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <vector>
 
 #include "adapter/portable/Ndis.h"
+#include "nvxsim/model/Journal.h"
 #include "nvxsim/model/Scenario.h"
 
 namespace nvxsim {
 
-// Pseudo-OIDs naming the calls that are not OID requests, for the journal and for failure injection.
-inline constexpr uint32_t CallConnect = 0xFFFF0001;
-inline constexpr uint32_t CallCredentials = 0xFFFF0002;
-inline constexpr uint32_t CallDisconnect = 0xFFFF0003;
-inline constexpr uint32_t AnyOid = 0xFFFFFFFF;
-
 inline constexpr uint32_t CredentialsSize = 276;
 
-enum class CallKind : uint32_t { Set = 1, Query = 2, Credentials = 3, Connect = 4, Disconnect = 5 };
-
-struct JournalEntry {
-    CallKind kind;
-    uint32_t oid;     // the OID, or one of the Call* pseudo-OIDs
-    uint32_t length;  // the length the caller passed
-    int32_t status;   // what the call answered
-    std::vector<uint8_t> data;  // sets and credentials: the bytes passed
-};
+// Disconnect sets this SSID so that the driver leaves its network; nothing carries it.
+inline constexpr const char* DummySsid = "ONRAT-QUILLMXVWRadio2";
 
 class AdapterModel {
 public:
     explicit AdapterModel(Scenario scenario = DefaultScenario());
 
     int32_t Connect(const char* const* patterns, uint32_t count);
+    // Closes the binding; like a driver handle closing, the link stays as it is.
     void Disconnect();
     int32_t Query(uint32_t oid, uint8_t* buffer, uint32_t length, uint32_t* returned, uint64_t nowMs);
     int32_t Set(uint32_t oid, const uint8_t* buffer, uint32_t length, uint64_t nowMs);
@@ -45,6 +35,8 @@ public:
     void SetMediaOverride(std::optional<int32_t> status) { mediaOverride_ = status; }
     const std::vector<JournalEntry>& Journal() const { return journal_; }
     void ClearJournal() { journal_.clear(); }
+    // Called with every entry as it is recorded (the journal file of other processes).
+    void SetJournalObserver(std::function<void(const JournalEntry&)> observer) { observer_ = std::move(observer); }
     bool Bound() const { return bound_; }
     const Scenario& scenario() const { return scenario_; }
 
@@ -66,10 +58,14 @@ private:
     static constexpr int OwnCell = 1 << 20;
 
     std::optional<int32_t> TakeInjected(uint32_t oid);
+    std::optional<int32_t> Refuse(uint32_t oid, const uint8_t* buffer, uint32_t length);
     void Record(CallKind kind, uint32_t oid, const uint8_t* data, uint32_t length, int32_t status);
     int32_t DoQuery(uint32_t oid, uint8_t* buffer, uint32_t length, uint32_t* returned, uint64_t nowMs);
     int32_t DoSet(uint32_t oid, const uint8_t* buffer, uint32_t length, uint64_t nowMs);
     void Associate(uint64_t nowMs);
+    void EndLink(uint64_t nowMs);
+    void CompleteScan(uint64_t nowMs);
+    uint64_t TrafficMs(uint64_t nowMs) const;
     bool Admits(const Network& network) const;
     bool KeyMatches(const Network& network) const;
     const Network* LinkedNetwork(uint64_t nowMs) const;
@@ -77,6 +73,7 @@ private:
     Scenario scenario_;
     bool bound_ = false;
     std::vector<JournalEntry> journal_;
+    std::function<void(const JournalEntry&)> observer_;
     struct Injected {
         uint32_t oid;
         int32_t status;
@@ -95,6 +92,11 @@ private:
     uint32_t transmitKey_ = 0;
     std::vector<uint8_t> credentials_;
     Link link_;
+    uint64_t earlierTrafficMs_ = 0;  // link time of earlier links: the counters never go back
+
+    // Scanning: the results of the last completed scan, as the driver delivers them.
+    std::optional<uint64_t> scanDoneAtMs_;
+    std::vector<uint8_t> bssidList_;
 };
 
 }  // namespace nvxsim

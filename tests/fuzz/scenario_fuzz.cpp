@@ -2,6 +2,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
+#include <vector>
 
 #include "nvxsim/model/AdapterModel.h"
 #include "nvxsim/model/Scenario.h"
@@ -23,6 +24,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         uint8_t out[144] = {};
         uint32_t returned = 0;
         model.Query(0x00010114, out, 4, &returned, 100000);
+        // Scanning builds the BSSID list from whatever networks parsed; the entries must fit what is reported.
+        model.Set(0x0D01011A, nullptr, 0, 100000);
+        std::vector<uint8_t> list(65536);
+        if (model.Query(0x0D010217, list.data(), uint32_t(list.size()), &returned, 200000) == 0 && returned > list.size())
+            __builtin_trap();
     }
     return 0;
 }

@@ -242,3 +242,162 @@ TEST_F(Model, VendorRecordsCarryRatesNoiseAndDriverVersion) {
     EXPECT_EQ(LoadU16(info + 24), 41);
     EXPECT_EQ(info[88], 0xEE) << "nothing past the queried length";
 }
+
+namespace {
+
+// An 802.1X record laid out field by field: method at 4, identity 8-136, secret 137-267, inner method at 268.
+std::vector<uint8_t> EapRecord(uint32_t method, const std::string& identity, const std::string& secret,
+                               uint32_t inner) {
+    std::vector<uint8_t> rec(CredentialsSize, 0);
+    StoreU32(rec.data(), CredentialsSize);
+    StoreU32(rec.data() + 4, method);
+    std::memcpy(rec.data() + 8, identity.data(), identity.size() < 129 ? identity.size() : 129);
+    std::memcpy(rec.data() + 137, secret.data(), secret.size() < 131 ? secret.size() : 131);
+    StoreU32(rec.data() + 268, inner);
+    return rec;
+}
+
+}  // namespace
+
+TEST_F(Model, EnterpriseCredentialsMustBeLaidOutAsTheRecordDefines) {
+    ParseResult r = ParseScenario(
+        "timing associate-ms=100\n"
+        "network ssid=Campus bssid=00:17:0F:21:31:41 security=wpa2-eap identity=student password=exam-season\n"
+        "network ssid=Lab bssid=00:17:0F:21:31:42 security=wpa-eap identity=robot certificate=\"Robot Cert\"\n"
+        "network ssid=Radius bssid=00:17:0F:21:31:43 security=8021x-wep identity=guest password=visitor\n");
+    ASSERT_TRUE(r.ok) << r.error;
+    model = AdapterModel(r.scenario);
+    Bind();
+    std::vector<uint8_t> reservedSet = EapRecord(1, "student", "exam-season", 4);
+    reservedSet[272] = 1;
+    std::vector<uint8_t> longIdentity = EapRecord(1, std::string(129, 'x'), "exam-season", 4);
+    std::vector<uint8_t> longSecret = EapRecord(1, "student", std::string(131, 's'), 4);
+    const struct {
+        const char* why;
+        const char* ssid;
+        uint32_t auth, encryption;
+        std::vector<uint8_t> record;
+        bool up;
+    } cases[] = {
+        {"password login, inner 4", "Campus", ndis::AuthWpa2, ndis::EncAesKeyAbsent, EapRecord(1, "student", "exam-season", 4), true},
+        {"password login, inner 3", "Campus", ndis::AuthWpa2, ndis::EncAesKeyAbsent, EapRecord(1, "student", "exam-season", 3), true},
+        {"inner method missing", "Campus", ndis::AuthWpa2, ndis::EncAesKeyAbsent, EapRecord(1, "student", "exam-season", 0), false},
+        {"wrong password", "Campus", ndis::AuthWpa2, ndis::EncAesKeyAbsent, EapRecord(1, "student", "exam-seasoN", 4), false},
+        {"wrong identity", "Campus", ndis::AuthWpa2, ndis::EncAesKeyAbsent, EapRecord(1, "Student", "exam-season", 4), false},
+        {"no method", "Campus", ndis::AuthWpa2, ndis::EncAesKeyAbsent, EapRecord(0, "student", "exam-season", 4), false},
+        {"reserved not zero", "Campus", ndis::AuthWpa2, ndis::EncAesKeyAbsent, reservedSet, false},
+        {"identity without its NUL", "Campus", ndis::AuthWpa2, ndis::EncAesKeyAbsent, longIdentity, false},
+        {"secret without its NUL", "Campus", ndis::AuthWpa2, ndis::EncAesKeyAbsent, longSecret, false},
+        {"cipher the network does not offer", "Campus", ndis::AuthWpa2, ndis::EncTkipKeyAbsent, EapRecord(1, "student", "exam-season", 4), false},
+        {"certificate login", "Lab", ndis::AuthWpa, ndis::EncTkipKeyAbsent, EapRecord(2, "robot", "Robot Cert", 0), true},
+        {"certificate with inner method", "Lab", ndis::AuthWpa, ndis::EncTkipKeyAbsent, EapRecord(2, "robot", "Robot Cert", 4), false},
+        {"certificate named as password", "Lab", ndis::AuthWpa, ndis::EncTkipKeyAbsent, EapRecord(1, "robot", "Robot Cert", 4), false},
+        {"RADIUS with WEP", "Radius", ndis::AuthOpen, ndis::EncWepEnabled, EapRecord(1, "guest", "visitor", 4), true},
+    };
+    for (const auto& c : cases) {
+        SetU32(oid::InfrastructureMode, 1);
+        SetU32(oid::AuthenticationMode, c.auth);
+        SetU32(oid::EncryptionStatus, c.encryption);
+        ASSERT_EQ(model.SetCredentials(c.record.data(), now), StatusSuccess) << c.why;
+        SetSsid(c.ssid);
+        now += 200;
+        EXPECT_EQ(Connected(), c.up) << c.why;
+    }
+}
+
+TEST_F(Model, PassphraseIsTakenFromByteFourUpToTheZeroFill) {
+    Bind();
+    SetU32(oid::AuthenticationMode, ndis::AuthWpaPsk);
+    SetU32(oid::EncryptionStatus, ndis::EncTkipKeyAbsent);
+    const struct {
+        std::string passphrase;
+        bool up;
+    } cases[] = {{"tidewater2006", true}, {"tidewater200", false}, {"tidewater20066", false}, {"", false}};
+    for (const auto& c : cases) {
+        Credentials(c.passphrase);
+        SetSsid("Harbour Office");
+        now += 1000;
+        EXPECT_EQ(Connected(), c.up) << c.passphrase;
+    }
+    // A record with nothing but characters after the length has no end to its passphrase.
+    uint8_t full[CredentialsSize];
+    std::memset(full, 'a', sizeof full);
+    StoreU32(full, CredentialsSize);
+    ASSERT_EQ(model.SetCredentials(full, now), StatusSuccess);
+    SetSsid("Harbour Office");
+    now += 1000;
+    EXPECT_FALSE(Connected());
+}
+
+TEST_F(Model, ConnectionStatusQueryCanBeMadeToFailWithAnyCode) {
+    Bind();
+    for (int32_t code : {4, 5}) {
+        model.FailNext(oid::GenMediaConnectStatus, code, 2);
+        uint8_t b[4] = {0xEE, 0xEE, 0xEE, 0xEE};
+        EXPECT_EQ(model.Query(oid::GenMediaConnectStatus, b, 4, &returned, now), code);
+        EXPECT_EQ(model.Query(oid::GenMediaConnectStatus, b, 4, &returned, now), code);
+        EXPECT_EQ(LoadU32(b), 0xEEEEEEEEu) << "a failed query writes nothing";
+        EXPECT_EQ(model.Query(oid::GenMediaConnectStatus, b, 4, &returned, now), StatusSuccess);
+    }
+}
+
+TEST_F(Model, DummySsidTakesTheAdapterOffTheAirInEitherMode) {
+    Bind();
+    SetU32(oid::InfrastructureMode, 1);
+    SetU32(oid::AuthenticationMode, ndis::AuthOpen);
+    SetU32(oid::EncryptionStatus, ndis::EncDisabled);
+    SetSsid("Corner Cafe");
+    now += 1000;
+    ASSERT_TRUE(Connected());
+    SetSsid(DummySsid);
+    EXPECT_FALSE(Connected());
+
+    SetU32(oid::InfrastructureMode, 0);
+    SetSsid("PartyLine");
+    now += 1000;
+    ASSERT_TRUE(Connected());
+    SetSsid(DummySsid);  // an ad hoc station would otherwise start a cell of that name
+    now += 5000;
+    EXPECT_FALSE(Connected());
+    EXPECT_EQ(model.Set(oid::Disassociate, nullptr, 0, now), StatusSuccess);
+    ndis::Ssid s{};
+    ASSERT_EQ(model.Query(oid::Ssid, reinterpret_cast<uint8_t*>(&s), sizeof s, &returned, now), StatusSuccess);
+    EXPECT_EQ(s.SsidLength, 0u);
+}
+
+TEST_F(Model, CountersOnlyGrowAcrossReconnectsAndClosedBindings) {
+    Bind();
+    SetU32(oid::AuthenticationMode, ndis::AuthOpen);
+    SetU32(oid::EncryptionStatus, ndis::EncDisabled);
+    SetSsid("Corner Cafe");
+    now += 20000;
+    const uint32_t rcv = QueryU32(oid::GenRcvOk), xmit = QueryU32(oid::GenXmitOk);
+    EXPECT_GT(rcv, 0u);
+    EXPECT_GT(xmit, 0u);
+    uint8_t bytes[8];
+    ASSERT_EQ(model.Query(oid::GenDirectedBytesRcv, bytes, 8, &returned, now), StatusSuccess);
+    const uint64_t rcvBytes = LoadU64(bytes);
+    EXPECT_GT(rcvBytes, 0u);
+
+    SetSsid("Corner Cafe");  // reassociation
+    EXPECT_GE(QueryU32(oid::GenRcvOk), rcv);
+    now += 5000;
+    EXPECT_GT(QueryU32(oid::GenRcvOk), rcv);
+    ASSERT_EQ(model.Query(oid::GenDirectedBytesRcv, bytes, 8, &returned, now), StatusSuccess);
+    EXPECT_GT(LoadU64(bytes), rcvBytes);
+
+    // Closing the binding closes our handle, not the driver's link.
+    model.Disconnect();
+    Bind();
+    EXPECT_TRUE(Connected());
+}
+
+TEST(Journal, LinesNameTheCallAndNeverCarryCredentials) {
+    EXPECT_EQ(JournalLine({CallKind::Set, 0x0D010114, 4, 0, {0x02, 0x00, 0x00, 0x00}}), "set 0D010114 4 00000000 02000000");
+    EXPECT_EQ(JournalLine({CallKind::Query, 0x00010114, 4, 4, {}}), "query 00010114 4 00000004 -");
+    EXPECT_EQ(JournalLine({CallKind::Set, 0x0D010115, 0, int32_t(0xC0010011), {}}), "set 0D010115 0 C0010011 -");
+    EXPECT_EQ(JournalLine({CallKind::Connect, CallConnect, 1, 0, {}}), "connect FFFF0001 1 00000000 -");
+    std::vector<uint8_t> secret(CredentialsSize, 'k');
+    EXPECT_EQ(JournalLine({CallKind::Credentials, CallCredentials, CredentialsSize, 0, secret}),
+              "credentials FFFF0002 276 00000000 -");
+}

@@ -10,7 +10,15 @@ TEST(Exports, EveryExportIsFoundByItsUndecoratedName) {
     ASSERT_NE(dll, nullptr) << GetLastError();
     const char* names[] = {"ConnectToAdapter", "DisconnectToAdapter", "GetOid",          "SetOid",
                            "ReadProfile",      "WriteProfile",        "DeleteProfile",   "SetCurrentProfile",
-                           "GetCurrentProfile", "IsInternetOk"};
+                           "GetCurrentProfile", "IsInternetOk",
+                           "ExportProfile", "ImportProfile",
+                           "ConnectToNetwork", "Disconnect", "GetConnectionStatus",
+                           "GetSignalInfo", "GetLinkQualityIndex", "GetNetworkStatus", "GetNetworkStatistics",
+                           "ScanSiteInfo", "GetSiteInfo",
+                           "SetNetIPInfo", "GetNetIPInfo",
+                           "IsWindowsZeroControlEnabled", "EnableWindowsZeroControl",
+                           "GeneratePassPhrase", "nwepgen"};
+    static_assert(sizeof names / sizeof names[0] == 27, "every export of the library");
     for (const char* name : names) {
         EXPECT_NE(GetProcAddress(dll, name), nullptr) << name;
         EXPECT_EQ(GetProcAddress(dll, ("_" + std::string(name)).c_str()), nullptr) << name << " is decorated";

@@ -92,12 +92,7 @@ StoredValue Stored(const std::string& subkey, const char* name) {
 }
 
 void Put(const std::string& subkey, const char* name, DWORD type, const void* data, DWORD size) {
-    HKEY key;
-    ASSERT_EQ(RegCreateKeyExA(HKEY_LOCAL_MACHINE, (kKey + "\\" + subkey).c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
-                              &key, nullptr),
-              ERROR_SUCCESS);
-    RegSetValueExA(key, name, 0, type, static_cast<const BYTE*>(data), size);
-    RegCloseKey(key);
+    ASSERT_TRUE(PutValue(kKey + "\\" + subkey, name, type, data, size));
 }
 
 WLAN_PROFILE Named(const char* name, uint8_t fill) {

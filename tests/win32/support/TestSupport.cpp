@@ -45,6 +45,16 @@ void DeleteTree(const char* path) {
     RegDeleteKeyA(HKEY_LOCAL_MACHINE, path);
 }
 
+bool PutValue(const std::string& path, const char* name, DWORD type, const void* data, DWORD size) {
+    HKEY key;
+    if (RegCreateKeyExA(HKEY_LOCAL_MACHINE, path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr) !=
+        ERROR_SUCCESS)
+        return false;
+    RegSetValueExA(key, name, 0, type, static_cast<const BYTE*>(data), size);
+    RegCloseKey(key);
+    return true;
+}
+
 StagedDeviceName::StagedDeviceName(const std::string& name) {
     auto create = reinterpret_cast<NtCreateSymbolicLinkObjectFn>(
         reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("ntdll.dll"), "NtCreateSymbolicLinkObject")));

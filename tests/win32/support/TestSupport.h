@@ -14,6 +14,8 @@ namespace testing_support {
 
 // Deletes a key under HKLM with everything below it.
 void DeleteTree(const char* path);
+// Writes one value under HKLM, creating the key; false when the key cannot be made.
+bool PutValue(const std::string& path, const char* name, DWORD type, const void* data, DWORD size);
 
 // A device name listed by QueryDosDevice while this object lives.
 class StagedDeviceName {

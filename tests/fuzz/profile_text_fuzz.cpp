@@ -1,0 +1,27 @@
+// Export files are edited by hand: number and key texts must survive any bytes and stay within bounds.
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+
+#include "adapter/portable/KeyText.h"
+#include "adapter/portable/ProfileFileText.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    const std::string_view text(reinterpret_cast<const char*>(data), size);
+    const uint32_t value = profilefile::ParseDwordText(text);
+    // Whatever came in, the number goes out as text that reads back the same.
+    const uint8_t bytes[4] = {uint8_t(value), uint8_t(value >> 8), uint8_t(value >> 16), uint8_t(value >> 24)};
+    if (profilefile::ParseDwordText(profilefile::ExportText(true, bytes, 4)) != value) std::abort();
+
+    const std::string exported = profilefile::ExportText(false, data, size);
+    if (exported.size() > size) std::abort();
+
+    const size_t digits = size ? data[0] % 40 : 0;
+    const std::string shown = FormatWepKeyText(text, digits);
+    const size_t pairs = (digits + 1) / 2;
+    if (shown.size() != (pairs ? 3 * pairs - 1 : 0)) std::abort();
+    if (BytesToHexText(data, size).size() != 2 * size) std::abort();
+    return 0;
+}
