@@ -4,9 +4,9 @@
 #include <cstring>
 
 #include "adapter/RegKey.h"
+#include "adapter/portable/AdhocDecision.h"
 #include "monitor/core/MonitorWindow.h"
 #include "monitor/core/Platform.h"
-#include "monitor/core/portable/AdhocDecision.h"
 #include "monitor/core/portable/DeviceChange.h"
 #include "monitor/core/portable/MonitorTexts.h"
 #include "monitor/core/portable/ZeroControlWatch.h"
@@ -106,12 +106,9 @@ void CConnectionSupervisor::DecideAdhoc(WLAN_PROFILE& profile, IMonitorWindow* o
         state_.currentSurvey = scanBuffer_;
         GetSiteInfo(scanBuffer_, sizeof scanBuffer_);
     }
-    profile.AssociationMode = adhoc::Create;
-    if (const uint8_t* list = state_.currentSurvey) {
-        // Every scan buffer of the monitor has the same size.
-        profile.AssociationMode =
-            adhoc::ChooseAssociationMode(list, WIFIAPI_SCAN_BUFFER_SIZE, profile.SSID, sizeof profile.SSID, profile.Channel);
-    }
+    // Every scan buffer of the monitor has the same size; no survey yet counts as an empty one.
+    const uint8_t* list = state_.currentSurvey;
+    adhoc::DecideAssociationMode(profile, list, list ? WIFIAPI_SCAN_BUFFER_SIZE : 0);
     if (openedWindow) openedWindow->RefillSiteSurvey();
 }
 

@@ -1,4 +1,4 @@
-// Joining an ad hoc cell in range or creating one.
+// The ad hoc decision as the supervisor uses it, on the survey buffers the driver hands back.
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -7,7 +7,7 @@
 
 #include "adapter/portable/Bytes.h"
 #include "adapter/wifiapi.h"
-#include "monitor/core/portable/AdhocDecision.h"
+#include "adapter/portable/AdhocDecision.h"
 
 namespace {
 
@@ -35,10 +35,15 @@ std::vector<uint8_t> ScanList(const std::vector<Entry>& entries, uint32_t count 
     return list;
 }
 
+constexpr uint32_t Join = 0, Create = 2;
+
 uint32_t Choose(const std::vector<uint8_t>& list, const char* ssid, uint32_t channel) {
-    char field[40] = {};
-    std::strncpy(field, ssid, sizeof field);
-    return adhoc::ChooseAssociationMode(list.data(), list.size(), field, sizeof field, channel);
+    WLAN_PROFILE p{};
+    std::strncpy(p.SSID, ssid, sizeof p.SSID);
+    p.Channel = channel;
+    p.AssociationMode = 0;
+    adhoc::DecideAssociationMode(p, list.data(), list.size());
+    return p.AssociationMode;
 }
 
 }  // namespace
@@ -53,24 +58,21 @@ TEST(AdhocDecision, JoinsOnlyAnAdhocCellOfTheSameSsidAndChannel) {
         uint32_t mode;
     };
     const Case cases[] = {
-        {"same SSID, channel 6, ad hoc", {{"Lan Party", 6, 0}}, "Lan Party", 6, adhoc::Join},
-        {"same cell on channel 11", {{"Lan Party", 11, 0}}, "Lan Party", 6, adhoc::Create},
-        {"infrastructure network of that SSID", {{"Lan Party", 6, 1}}, "Lan Party", 6, adhoc::Create},
-        {"SSID differs in letter case", {{"lan party", 6, 0}}, "Lan Party", 6, adhoc::Create},
-        {"SSID is a prefix", {{"Lan", 6, 0}}, "Lan Party", 6, adhoc::Create},
+        {"same SSID, channel 6, ad hoc", {{"Lan Party", 6, 0}}, "Lan Party", 6, Join},
+        {"same cell on channel 11", {{"Lan Party", 11, 0}}, "Lan Party", 6, Create},
+        {"infrastructure network of that SSID", {{"Lan Party", 6, 1}}, "Lan Party", 6, Create},
+        {"SSID differs in letter case", {{"lan party", 6, 0}}, "Lan Party", 6, Create},
+        {"SSID is a prefix", {{"Lan", 6, 0}}, "Lan Party", 6, Create},
         {"match after other entries",
          {{"Office", 1, 1}, {"Lan Party", 11, 0}, {"Lan Party", 6, 0}},
          "Lan Party",
          6,
-         adhoc::Join},
-        {"2484000 kHz is channel 15", {{"Far", 0, 0, 2484000}}, "Far", 15, adhoc::Join},
+         Join},
         {"a 32-byte SSID without NUL", {{longSsid, 3, 0}}, longSsid.c_str(), 3,
-         adhoc::Join},
-        {"empty survey", {}, "Lan Party", 6, adhoc::Create},
+         Join},
+        {"empty survey", {}, "Lan Party", 6, Create},
     };
     for (const Case& c : cases) EXPECT_EQ(Choose(ScanList(c.entries), c.ssid, c.channel), c.mode) << c.what;
-    EXPECT_EQ(adhoc::ChannelOf(2412000), 1u);
-    EXPECT_EQ(adhoc::ChannelOf(2484000), 15u);
 }
 
 TEST(AdhocDecision, StopsAtEntriesThatDoNotLieInsideTheBuffer) {
@@ -85,15 +87,18 @@ TEST(AdhocDecision, StopsAtEntriesThatDoNotLieInsideTheBuffer) {
         {"length smaller than the fixed entry", ScanList({{"A", 1, 0, 0, 40}, match})},
         {"length running past the buffer", ScanList({{"Lan Party", 6, 0, 0, 5000}})},
     };
-    for (const Case& c : cases) EXPECT_EQ(Choose(c.list, "Lan Party", 6), adhoc::Create) << c.what;
+    for (const Case& c : cases) EXPECT_EQ(Choose(c.list, "Lan Party", 6), Create) << c.what;
 
     std::vector<uint8_t> zero = ScanList({{"A", 1, 0}, match});
     StoreU32(zero.data() + 4, 0);  // a zero length must not loop for ever
-    EXPECT_EQ(Choose(zero, "Lan Party", 6), adhoc::Create);
+    EXPECT_EQ(Choose(zero, "Lan Party", 6), Create);
 
     // A list cut inside the matching entry's fixed fields is not read past its end.
     std::vector<uint8_t> cut = ScanList({match});
     cut.resize(4 + 60);
-    EXPECT_EQ(Choose(cut, "Lan Party", 6), adhoc::Create);
-    EXPECT_EQ(adhoc::ChooseAssociationMode(nullptr, 0, "x", 1, 6), adhoc::Create);
+    EXPECT_EQ(Choose(cut, "Lan Party", 6), Create);
+    WLAN_PROFILE none{};
+    none.Channel = 6;
+    adhoc::DecideAssociationMode(none, nullptr, 0);
+    EXPECT_EQ(none.AssociationMode, Create);
 }
