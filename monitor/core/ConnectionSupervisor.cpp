@@ -88,12 +88,22 @@ int32_t CConnectionSupervisor::StartupBind() {
     std::memcpy(state_.inUseProfileName, profile.ProfileName, sizeof state_.inUseProfileName);
 
     if (IsAdhoc(profile)) DecideAdhoc(profile, nullptr);
-    if (IsWindowsZeroControlEnabled() == 0) {
+    if (ZeroControlEnabled() == 0) {
         ConnectToNetwork(&profile);
         SetNetIPInfo(AdapterDescription(), &profile);
     }
     ReadBaselines();
     return 0;
+}
+
+int32_t CConnectionSupervisor::ZeroControlEnabled() {
+    std::lock_guard<std::mutex> hold(zeroControlCalls_);
+    return IsWindowsZeroControlEnabled();
+}
+
+int32_t CConnectionSupervisor::EnableZeroControl(int32_t enable) {
+    std::lock_guard<std::mutex> hold(zeroControlCalls_);
+    return EnableWindowsZeroControl(enable);
 }
 
 int32_t CConnectionSupervisor::CloseAdapterLink() {
@@ -164,7 +174,7 @@ void CConnectionSupervisor::RunWatcher() {
     for (;;) {
         const int32_t known = state_.zeroControlState;
         if (gateOpen_ && zerocontrol::ShouldAsk(known)) {
-            const int32_t answer = IsWindowsZeroControlEnabled();
+            const int32_t answer = ZeroControlEnabled();
             // The frame applies the change on its own thread, where it cannot meet a switch half-done.
             if (zerocontrol::Compare(known, answer) != zerocontrol::Change::None && frame_) {
                 SendMessageA(frame_, WM_WATCHER_REPORT, WPARAM(answer), 0);

@@ -6,6 +6,7 @@
 #include <atomic>
 #include <cstdint>
 #include <memory>
+#include <mutex>
 
 #include "adapter/wifiapi.h"
 #include "monitor/core/AppState.h"
@@ -35,6 +36,11 @@ public:
     void DecideAdhoc(WLAN_PROFILE& profile, IMonitorWindow* openedWindow);
     // Drops the previous worker without waiting and starts one that applies `profile`.
     void StartConnectWorker(WLAN_PROFILE* profile);
+
+    // The Zero Configuration exports, one caller at a time: the library keeps the adapter's
+    // instance id between its steps, and the watcher asks while the user-interface thread does.
+    int32_t ZeroControlEnabled();
+    int32_t EnableZeroControl(int32_t enable);
 
     // The profile the Link Information page shows and the last connection applied.
     std::atomic<WLAN_PROFILE*>& InUseProfile() { return inUseProfile_; }
@@ -70,6 +76,7 @@ private:
     std::atomic<int> runningWorkers_{0};
     alignas(4) uint8_t scanBuffer_[WIFIAPI_SCAN_BUFFER_SIZE] = {};
 
+    std::mutex zeroControlCalls_;  // never held across a message to the frame
     HANDLE watcher_ = nullptr;
     DWORD watcherThreadId_ = 0;
     HANDLE stopWatcher_ = nullptr;

@@ -73,7 +73,7 @@ LRESULT CMainFrame::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_COMMAND: OnCommand(LOWORD(wParam)); return 0;
         case WM_DEVICECHANGE: return OnDeviceChange(wParam);
         case WM_MONITOR_REEVALUATE: return OnReevaluate();
-        case WM_MONITOR_SWITCH_ZERO_CONTROL: EnableWindowsZeroControl(int32_t(wParam)); return 0;
+        case WM_MONITOR_SWITCH_ZERO_CONTROL: app_.Supervisor().EnableZeroControl(int32_t(wParam)); return 0;
         case WM_WATCHER_REPORT: OnWatcherReport(int32_t(wParam)); return 0;
         case WM_CONNECT_FINISHED: OnConnectFinished(); return 0;
         default: return DefWindowProcA(hwnd_, message, wParam, lParam);
@@ -171,7 +171,7 @@ HMENU CMainFrame::BuildTrayMenu() const {
     version.dwOSVersionInfoSize = sizeof version;
     GetVersionExA(&version);  // asked afresh, not the start-up flag
     const bool zeroControl = texts::IsWindowsXp(version.dwMajorVersion, version.dwMinorVersion) &&
-                             IsWindowsZeroControlEnabled() != 0;
+                             app_.Supervisor().ZeroControlEnabled() != 0;
     const tray::MenuForm form = tray::ChooseMenuForm(version.dwMajorVersion, version.dwMinorVersion, zeroControl);
     if (form.keepSwitchItem) {
         ModifyMenuA(items, ID_TRAY_SWITCH, MF_BYCOMMAND | MF_STRING, ID_TRAY_SWITCH, form.switchText);
@@ -204,7 +204,7 @@ WLAN_PROFILE* CMainFrame::ProfileToApply() const {
 }
 
 void CMainFrame::ApplyAfterTakingBack() {
-    EnableWindowsZeroControl(0);
+    app_.Supervisor().EnableZeroControl(0);
     if (WLAN_PROFILE* profile = ProfileToApply()) {
         if (IsAdhoc(*profile)) app_.Supervisor().DecideAdhoc(*profile, opened_);
         app_.Supervisor().StartConnectWorker(profile);
@@ -213,7 +213,7 @@ void CMainFrame::ApplyAfterTakingBack() {
 
 void CMainFrame::OnOpenMonitor() {
     CConnectionSupervisor& supervisor = app_.Supervisor();
-    if (IsWindowsZeroControlEnabled() == 1) {
+    if (app_.Supervisor().ZeroControlEnabled() == 1) {
         if (!Ask(texts::AskSwitchToMonitor)) return;
         supervisor.CloseGate();
         ApplyAfterTakingBack();
@@ -225,7 +225,7 @@ void CMainFrame::OnOpenMonitor() {
         opened_->Show();
         return;
     }
-    app_.State().zeroControlState = IsWindowsZeroControlEnabled();
+    app_.State().zeroControlState = app_.Supervisor().ZeroControlEnabled();
     if (!app_.Ui().createWindow) return;  // a program without its window side (tests of the frame alone)
     window_ = app_.Ui().createWindow(*this);
     opened_ = window_.get();
@@ -235,12 +235,12 @@ void CMainFrame::OnOpenMonitor() {
 void CMainFrame::OnSwitch() {
     CConnectionSupervisor& supervisor = app_.Supervisor();
     supervisor.CloseGate();
-    if (IsWindowsZeroControlEnabled() == 0) {
+    if (app_.Supervisor().ZeroControlEnabled() == 0) {
         if (Ask(texts::AskSwitchToZeroConfig)) {
             KillTimer(hwnd_, TIMER_FRAME_POLL);
             if (opened_) opened_->Hide();
             ShowWindow(hwnd_, SW_HIDE);
-            EnableWindowsZeroControl(1);
+            app_.Supervisor().EnableZeroControl(1);
         }
     } else if (Ask(texts::AskSwitchToMonitor)) {
         ApplyAfterTakingBack();

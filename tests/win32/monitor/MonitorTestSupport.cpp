@@ -23,7 +23,8 @@ std::string g_probeHost;
 
 BOOL WINAPI RecordNotify(DWORD operation, PNOTIFYICONDATAA data) {
     std::lock_guard<std::mutex> hold(g_lock);
-    g_tray.push_back({operation, data->hIcon, std::string(data->szTip, strnlen(data->szTip, sizeof data->szTip))});
+    g_tray.push_back(
+        {operation, data->hIcon, std::string(data->szTip, strnlen(data->szTip, sizeof data->szTip)), GetTickCount()});
     return TRUE;
 }
 
@@ -85,7 +86,7 @@ std::vector<TrayCall> Recorder::Tray() const {
 }
 TrayCall Recorder::LastTray() const {
     std::lock_guard<std::mutex> hold(g_lock);
-    return g_tray.empty() ? TrayCall{0, nullptr, ""} : g_tray.back();
+    return g_tray.empty() ? TrayCall{0, nullptr, "", 0} : g_tray.back();
 }
 size_t Recorder::TrayCount() const {
     std::lock_guard<std::mutex> hold(g_lock);

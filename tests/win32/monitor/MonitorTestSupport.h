@@ -24,6 +24,7 @@ struct TrayCall {
     DWORD operation;
     HICON icon;
     std::string tip;
+    DWORD at;  // GetTickCount when the shell was called
 };
 
 // Replaces the monitor's and the adapter library's seams for the life of the object:

@@ -67,7 +67,10 @@ TEST_F(FrameTest, AbsentAdapterShowsTheDisabledIconWithinASecond) {
     EXPECT_EQ(tray[1].operation, DWORD(NIM_MODIFY));
     EXPECT_EQ(tray[1].icon, TrayIconHandle(IDI_TRAY_DISABLED));
     EXPECT_EQ(tray[1].tip, "\n   Disable   \n");
-    EXPECT_LE(took, 1200u) << "the first poll comes one second after start";
+    // The disabled image shows from the icon's first appearance; the first poll, one second
+    // after the frame's creation, adds its tip (slack for a loaded machine).
+    EXPECT_LE(tray[1].at - tray[0].at, 1300u);
+    EXPECT_LE(took, 2000u);
 }
 
 TEST_F(FrameTest, TrayIconFollowsTheSignalAcrossItsBoundaries) {
@@ -332,4 +335,111 @@ TEST_F(FrameTest, FirstRunOpensTheWindowOnceByItself) {
     WindowCalls calls;
     auto second = Start(calls, false);
     EXPECT_FALSE(second->State().IsFirstRun());
+}
+
+namespace {
+
+// Answers the frame's question boxes on this thread and keeps what they asked.
+class QuestionAnswerer {
+public:
+    explicit QuestionAnswerer(int answer) {
+        answer_ = answer;
+        asked_.clear();
+        hook_ = SetWindowsHookExA(WH_CBT, &Hook, nullptr, GetCurrentThreadId());
+    }
+    ~QuestionAnswerer() { UnhookWindowsHookEx(hook_); }
+    static const std::vector<std::pair<std::string, std::string>>& Asked() { return asked_; }
+
+private:
+    static LRESULT CALLBACK Hook(int code, WPARAM wParam, LPARAM lParam) {
+        if (code == HCBT_ACTIVATE) {
+            HWND box = reinterpret_cast<HWND>(wParam);
+            char cls[16] = {}, caption[128] = {}, text[512] = {};
+            GetClassNameA(box, cls, sizeof cls);
+            if (std::string(cls) == "#32770") {
+                GetWindowTextA(box, caption, sizeof caption);
+                GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
+                asked_.emplace_back(caption, text);
+                PostMessageA(box, WM_COMMAND, answer_, 0);
+            }
+        }
+        return CallNextHookEx(nullptr, code, wParam, lParam);
+    }
+    static inline int answer_ = IDNO;
+    static inline std::vector<std::pair<std::string, std::string>> asked_;
+    HHOOK hook_;
+};
+
+}  // namespace
+
+TEST_F(FrameTest, OpenTheMonitorAsksWhenZeroConfigurationManagesTheAdapter) {
+    StagedAdapter adapter;
+    adapter.SetManaged(true);
+    LoadScenario(Scenario(-50));
+    for (int answer : {IDNO, IDYES}) {
+        WindowCalls calls;
+        auto app = Start(calls);
+        nvxsimClearJournal();
+        {
+            QuestionAnswerer answerer(answer);
+            Open(*app);
+            ASSERT_EQ(QuestionAnswerer::Asked().size(), 1u);
+            EXPECT_EQ(QuestionAnswerer::Asked()[0].first, "Velmora Wireless Network Monitor");
+            EXPECT_EQ(QuestionAnswerer::Asked()[0].second, texts::AskSwitchToMonitor);
+        }
+        if (answer == IDNO) {
+            EXPECT_EQ(calls.created, 0) << "No leaves the window closed";
+            Pump(300);
+            EXPECT_TRUE(SsidSets().empty());
+            continue;
+        }
+        EXPECT_EQ(calls.runModal, 1);
+        // The current profile goes to a connect worker (its waits are recorded, not slept).
+        Pump(3000, [&] { return app->Supervisor().InUseProfile().load() == app->State().currentProfile; });
+        const auto ssids = SsidSets();
+        ASSERT_EQ(ssids.size(), 2u);
+        EXPECT_EQ(ssids[1], "Boundary");
+        EXPECT_TRUE(app->Supervisor().GateOpen());
+    }
+}
+
+TEST_F(FrameTest, SwitchToZeroConfigurationAsksThenHidesAndStopsThePoll) {
+    StagedAdapter adapter;
+    for (int answer : {IDNO, IDYES}) {
+        WindowCalls calls;
+        auto app = Start(calls);
+        Open(*app);
+        {
+            QuestionAnswerer answerer(answer);
+            SendMessageA(Frame(*app), WM_COMMAND, ID_TRAY_SWITCH, 0);
+            ASSERT_EQ(QuestionAnswerer::Asked().size(), 1u);
+            EXPECT_EQ(QuestionAnswerer::Asked()[0].second, texts::AskSwitchToZeroConfig);
+        }
+        EXPECT_TRUE(app->Supervisor().GateOpen()) << "the gate opens again after the command";
+        EXPECT_EQ(calls.hide, answer == IDYES ? 1 : 0);
+        EXPECT_FALSE(IsWindowVisible(Frame(*app)) && answer == IDYES);
+        const size_t trayCalls = recorder_.TrayCount();
+        Pump(1300);
+        if (answer == IDYES) {
+            EXPECT_EQ(recorder_.TrayCount(), trayCalls) << "the poll stopped";
+        } else {
+            EXPECT_GT(recorder_.TrayCount(), trayCalls) << "No changes nothing";
+        }
+    }
+}
+
+TEST_F(FrameTest, AboutRunsOnceAtATime) {
+    WindowCalls calls;
+    int abouts = 0;
+    MonitorUi ui = FakeUi(calls);
+    ui.runAbout = [&](HWND) { ++abouts; };
+    auto app = std::make_unique<CMonitorApp>(ui);
+    ASSERT_TRUE(app->InitInstance());
+    SendMessageA(Frame(*app), WM_COMMAND, ID_TRAY_ABOUT, 0);
+    EXPECT_EQ(abouts, 1);
+    HWND shown = CreateWindowExA(0, "STATIC", texts::AboutTitle, WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
+                                 GetModuleHandleA(nullptr), nullptr);
+    SendMessageA(Frame(*app), WM_COMMAND, ID_TRAY_ABOUT, 0);
+    DestroyWindow(shown);
+    EXPECT_EQ(abouts, 1) << "refused while one is shown";
 }
