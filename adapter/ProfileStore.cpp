@@ -17,7 +17,7 @@ std::string SubkeyPath(const char* name) {
 
 DWORD RegistryType(profile::ValueKind kind) { return kind == profile::ValueKind::Dword ? REG_DWORD : REG_SZ; }
 
-bool Applies(const profile::ValueSpec& spec, const WLAN_PROFILE& p) { return !spec.staticOnly || p.DhcpEnabled == 0; }
+bool Applies(const profile::ValueSpec& entry, const WLAN_PROFILE& p) { return !entry.staticOnly || p.DhcpEnabled == 0; }
 
 }  // namespace
 
@@ -29,11 +29,11 @@ int32_t __cdecl ReadProfile(WLAN_PROFILE* profile) {
     CRegKey key;
     const LONG rc = key.Open(HKEY_LOCAL_MACHINE, SubkeyPath(profile->ProfileName).c_str(), KEY_READ);
     if (rc != ERROR_SUCCESS) return rc;
-    for (const profile::ValueSpec& spec : profile::Values()) {
-        if (!Applies(spec, *profile)) continue;  // DhcpEnabled is read before the addresses
+    for (const profile::ValueSpec& entry : profile::Values()) {
+        if (!Applies(entry, *profile)) continue;  // DhcpEnabled is read before the addresses
         BYTE data[profile::NameWidth];
-        DWORD size = spec.width;
-        if (key.Query(spec.name, data, size) == ERROR_SUCCESS) profile::StoreValue(*profile, spec, data, size);
+        DWORD size = entry.width;
+        if (key.Query(entry.name, data, size) == ERROR_SUCCESS) profile::StoreValue(*profile, entry, data, size);
     }
     return 0;
 }
@@ -45,9 +45,9 @@ int32_t __cdecl WriteProfile(const WLAN_PROFILE* profile) {
     CRegKey key;
     const LONG rc = key.Create(HKEY_LOCAL_MACHINE, SubkeyPath(profile->ProfileName).c_str(), KEY_ALL_ACCESS);
     if (rc != ERROR_SUCCESS) return rc;
-    for (const profile::ValueSpec& spec : profile::Values()) {
-        if (!Applies(spec, *profile)) continue;  // earlier static addresses stay
-        key.Set(spec.name, RegistryType(spec.kind), profile::FieldOf(*profile, spec), spec.width);
+    for (const profile::ValueSpec& entry : profile::Values()) {
+        if (!Applies(entry, *profile)) continue;  // earlier static addresses stay
+        key.Set(entry.name, RegistryType(entry.kind), profile::FieldOf(*profile, entry), entry.width);
     }
     return 0;
 }

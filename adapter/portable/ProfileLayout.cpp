@@ -74,13 +74,13 @@ bool IsValidName(const char* name, size_t width) {
     return std::memchr(name, '\\', length) == nullptr;
 }
 
-void StoreValue(WLAN_PROFILE& profile, const ValueSpec& spec, const uint8_t* data, size_t size) {
-    if (size > spec.width) return;
-    uint8_t* field = FieldOf(profile, spec);
+void StoreValue(WLAN_PROFILE& profile, const ValueSpec& entry, const uint8_t* data, size_t size) {
+    if (size > entry.width) return;
+    uint8_t* field = FieldOf(profile, entry);
     std::memcpy(field, data, size);
-    if (spec.kind != ValueKind::Text) return;
+    if (entry.kind != ValueKind::Text) return;
     // A stored text may lack its NUL; it must never run into the next field.
-    if (std::memchr(field, 0, size) == nullptr) field[size < spec.width ? size : spec.width - 1] = 0;
+    if (std::memchr(field, 0, size) == nullptr) field[size < entry.width ? size : entry.width - 1] = 0;
 }
 
 }  // namespace profile

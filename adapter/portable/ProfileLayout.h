@@ -37,7 +37,7 @@ bool IsValidName(const char* name, size_t width = NameWidth);
 // Stores one value read from the registry into its field. `data` holds `size`
 // bytes; a value larger than the field leaves it unchanged, and a text field
 // always ends up NUL-terminated within its width.
-void StoreValue(WLAN_PROFILE& profile, const ValueSpec& spec, const uint8_t* data, size_t size);
+void StoreValue(WLAN_PROFILE& profile, const ValueSpec& entry, const uint8_t* data, size_t size);
 
 inline uint8_t* FieldOf(WLAN_PROFILE& p, const ValueSpec& s) { return reinterpret_cast<uint8_t*>(&p) + s.offset; }
 inline const uint8_t* FieldOf(const WLAN_PROFILE& p, const ValueSpec& s) {

@@ -9,7 +9,7 @@
 
 namespace {
 
-const profile::ValueSpec& Spec(const char* name) {
+const profile::ValueSpec& Entry(const char* name) {
     for (const auto& s : profile::Values())
         if (std::strcmp(s.name, name) == 0) return s;
     throw std::runtime_error(name);
@@ -37,9 +37,9 @@ TEST(ProfileLayout, ValueTableOrderKindsAndWidths) {
         EXPECT_LE(s.offset + s.width, sizeof(WLAN_PROFILE));
     }
     for (const char* name : {"ValidateServerCert", "AuthMethod", "TTLSProtocol", "TTLSEap", "PeapEap"})
-        EXPECT_EQ(Spec(name).kind, profile::ValueKind::DwordAsText) << name;
-    EXPECT_EQ(Spec("WEPKey2").offset, offsetof(WLAN_PROFILE, WEPKey) + 54);
-    EXPECT_EQ(Spec("IpDns2").offset, offsetof(WLAN_PROFILE, IpDns2));
+        EXPECT_EQ(Entry(name).kind, profile::ValueKind::DwordAsText) << name;
+    EXPECT_EQ(Entry("WEPKey2").offset, offsetof(WLAN_PROFILE, WEPKey) + 54);
+    EXPECT_EQ(Entry("IpDns2").offset, offsetof(WLAN_PROFILE, IpDns2));
 }
 
 TEST(ProfileLayout, StoreValueKeepsTextsTerminatedAndRefusesOversizedData) {
@@ -62,22 +62,22 @@ TEST(ProfileLayout, StoreValueKeepsTextsTerminatedAndRefusesOversizedData) {
         WLAN_PROFILE p;
         std::memset(&p, 0x41, sizeof p);
         const WLAN_PROFILE before = p;
-        const profile::ValueSpec& spec = Spec(c.field);
-        profile::StoreValue(p, spec, reinterpret_cast<const uint8_t*>(c.data.data()), c.data.size());
-        const char* field = reinterpret_cast<const char*>(profile::FieldOf(p, spec));
+        const profile::ValueSpec& entry = Entry(c.field);
+        profile::StoreValue(p, entry, reinterpret_cast<const uint8_t*>(c.data.data()), c.data.size());
+        const char* field = reinterpret_cast<const char*>(profile::FieldOf(p, entry));
         if (c.unchanged) {
             EXPECT_EQ(std::memcmp(&p, &before, sizeof p), 0) << c.field << " " << c.data.size();
             continue;
         }
         if (!c.data.empty()) {
-            EXPECT_EQ(std::string(field, BoundedLength(field, spec.width)), c.expectText) << c.field;
+            EXPECT_EQ(std::string(field, BoundedLength(field, entry.width)), c.expectText) << c.field;
         }
-        EXPECT_LT(BoundedLength(field, spec.width), spec.width) << c.field;
+        EXPECT_LT(BoundedLength(field, entry.width), entry.width) << c.field;
         // Nothing outside the field moved.
-        EXPECT_EQ(std::memcmp(&p, &before, spec.offset), 0);
-        EXPECT_EQ(std::memcmp(reinterpret_cast<char*>(&p) + spec.offset + spec.width,
-                              reinterpret_cast<const char*>(&before) + spec.offset + spec.width,
-                              sizeof p - spec.offset - spec.width),
+        EXPECT_EQ(std::memcmp(&p, &before, entry.offset), 0);
+        EXPECT_EQ(std::memcmp(reinterpret_cast<char*>(&p) + entry.offset + entry.width,
+                              reinterpret_cast<const char*>(&before) + entry.offset + entry.width,
+                              sizeof p - entry.offset - entry.width),
                   0);
     }
 }
@@ -85,14 +85,14 @@ TEST(ProfileLayout, StoreValueKeepsTextsTerminatedAndRefusesOversizedData) {
 TEST(ProfileLayout, StoreValueCopiesIntegersByteForByte) {
     WLAN_PROFILE p{};
     const uint8_t four[4] = {1, 0, 0, 0};
-    profile::StoreValue(p, Spec("AuthMethod"), four, 4);
+    profile::StoreValue(p, Entry("AuthMethod"), four, 4);
     EXPECT_EQ(p.AuthMethod, 1u);
     const uint8_t two[2] = {0x34, 0x12};
     p.Channel = 0xAABBCCDD;
-    profile::StoreValue(p, Spec("Channel"), two, 2);
+    profile::StoreValue(p, Entry("Channel"), two, 2);
     EXPECT_EQ(p.Channel, 0xAABB1234u) << "a short value overwrites only its bytes";
     const uint8_t eight[8] = {};
-    profile::StoreValue(p, Spec("Channel"), eight, 8);
+    profile::StoreValue(p, Entry("Channel"), eight, 8);
     EXPECT_EQ(p.Channel, 0xAABB1234u);
 }
 

@@ -57,7 +57,7 @@ Bytes MinimalEntry(const std::string& ssid, std::optional<uint32_t> length = std
 
 TEST(ScanList, RealShapedEntriesGiveTheirFieldsAndTexts) {
     struct Case {
-        EntrySpec spec;
+        EntrySpec entry;
         const char* channel;
         const char* signal;
         const char* listSecurity;
@@ -79,7 +79,7 @@ TEST(ScanList, RealShapedEntriesGiveTheirFieldsAndTexts) {
         {Network("FiveGHz", 10, 5180000, -60, 0, {}), "14", "82%", "No", "No", 0, 0},
     };
     std::vector<Bytes> entries;
-    for (const Case& c : cases) entries.push_back(Entry(c.spec));
+    for (const Case& c : cases) entries.push_back(Entry(c.entry));
     const Bytes list = List(entries);
     const auto read = Read(list);
     ASSERT_EQ(read.size(), std::size(cases));
@@ -87,16 +87,16 @@ TEST(ScanList, RealShapedEntriesGiveTheirFieldsAndTexts) {
     for (size_t i = 0; i < read.size(); ++i) {
         const Case& c = cases[i];
         const scan::Entry& e = read[i];
-        SCOPED_TRACE(c.spec.ssid);
+        SCOPED_TRACE(c.entry.ssid);
         EXPECT_EQ(e.offset, offset);
         offset += entries[i].size();
-        EXPECT_EQ(e.ssid, c.spec.ssid);
-        EXPECT_EQ(e.mac, c.spec.mac);
-        EXPECT_EQ(e.privacy, c.spec.privacy);
-        EXPECT_EQ(e.rssi, c.spec.rssi);
-        EXPECT_EQ(e.dsConfigKhz, c.spec.khz);
-        EXPECT_EQ(e.infrastructureMode, c.spec.infrastructureMode);
-        EXPECT_EQ(e.elements.size(), 12 + c.spec.elements.size());
+        EXPECT_EQ(e.ssid, c.entry.ssid);
+        EXPECT_EQ(e.mac, c.entry.mac);
+        EXPECT_EQ(e.privacy, c.entry.privacy);
+        EXPECT_EQ(e.rssi, c.entry.rssi);
+        EXPECT_EQ(e.dsConfigKhz, c.entry.khz);
+        EXPECT_EQ(e.infrastructureMode, c.entry.infrastructureMode);
+        EXPECT_EQ(e.elements.size(), 12 + c.entry.elements.size());
         EXPECT_EQ(scan::ChannelText(e), c.channel);
         EXPECT_EQ(scan::SignalText(e.rssi), c.signal);
         EXPECT_EQ(scan::ListSecurityText(e), c.listSecurity);

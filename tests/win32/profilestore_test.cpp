@@ -118,12 +118,12 @@ TEST_F(ProfileStoreTest, StoredFormFollowsTheValueTable) {
     p.AuthMethod = 1;
     ASSERT_EQ(WriteProfile(&p), 0);
     int texts = 0, dwords = 0;
-    for (const profile::ValueSpec& spec : profile::Values()) {
-        StoredValue v = Stored("Form", spec.name);
-        ASSERT_TRUE(v.exists) << spec.name;
-        EXPECT_EQ(v.data.size(), spec.width) << spec.name;
-        EXPECT_EQ(std::memcmp(v.data.data(), profile::FieldOf(p, spec), spec.width), 0) << spec.name;
-        EXPECT_EQ(v.type, spec.kind == profile::ValueKind::Dword ? DWORD(REG_DWORD) : DWORD(REG_SZ)) << spec.name;
+    for (const profile::ValueSpec& entry : profile::Values()) {
+        StoredValue v = Stored("Form", entry.name);
+        ASSERT_TRUE(v.exists) << entry.name;
+        EXPECT_EQ(v.data.size(), entry.width) << entry.name;
+        EXPECT_EQ(std::memcmp(v.data.data(), profile::FieldOf(p, entry), entry.width), 0) << entry.name;
+        EXPECT_EQ(v.type, entry.kind == profile::ValueKind::Dword ? DWORD(REG_DWORD) : DWORD(REG_SZ)) << entry.name;
         (v.type == REG_SZ ? texts : dwords)++;
     }
     EXPECT_EQ(texts, 16) << "SSID, 4 keys, 6 texts and 5 integers stored as text";
