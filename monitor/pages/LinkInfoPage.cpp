@@ -1,7 +1,7 @@
 // LinkInfoPage.cpp - the page's frame: controls, background, refresh timer and the marks others set.
 #include "monitor/pages/LinkInfoPage.h"
 
-#include "monitor/res/window_ids.h"
+#include "monitor/res/resource.h"
 
 CLinkInfoPage::CLinkInfoPage(HWND monitorWindow) : CSkinDialog(IDD_LINK_INFO, monitorWindow) {}
 

@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "monitor/res/window_ids.h"
+#include "monitor/res/resource.h"
 #include "monitor/ui/Gdi.h"
 
 namespace {

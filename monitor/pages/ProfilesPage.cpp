@@ -5,7 +5,7 @@
 
 #include "adapter/RegKey.h"
 #include "adapter/portable/ProfileLayout.h"
-#include "monitor/res/window_ids.h"
+#include "monitor/res/resource.h"
 
 CProfilesPage::CProfilesPage(HWND monitorWindow) : CSkinDialog(IDD_PROFILES, monitorWindow) {}
 

@@ -1,7 +1,7 @@
 // SiteSurveyPage.cpp - the page's frame: list columns, controls, scan animation and timers.
 #include "monitor/pages/SiteSurveyPage.h"
 
-#include "monitor/res/window_ids.h"
+#include "monitor/res/resource.h"
 
 CSiteSurveyPage::CSiteSurveyPage(HWND monitorWindow) : CSkinDialog(IDD_SITE_SURVEY, monitorWindow) {}
 

@@ -12,7 +12,6 @@
 #include "monitor/core/MonitorApp.h"
 #include "monitor/pages/MonitorDlg.h"
 #include "monitor/res/resource.h"
-#include "monitor/res/window_ids.h"
 #include "nvxsim/nvxsim.h"
 #include "tests/win32/monitor/MonitorTestSupport.h"
 #include "tests/win32/support/TestSupport.h"
