@@ -3,6 +3,7 @@
 #pragma once
 
 #include <windows.h>
+#include <gtest/gtest.h>
 #include <shellapi.h>
 
 #include <atomic>
@@ -122,6 +123,18 @@ void AdvanceClock(uint32_t ms);
 // The simulator's RSSI jitter changes each second of its clock: moves its clock to the start of
 // a second in which the jitter is 0, leaving about a second for the reads.
 void AlignSignalJitter();
+
+// A fresh simulator and registry (with the default site profile) for each test.
+class MonitorFixture : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ResetSimulator();
+        ClearRegistry();
+        StoreDefaultProfile();
+        DropQuit();
+    }
+    void TearDown() override { ClearRegistry(); }
+};
 
 // SSIDs set through OID_802_11_SSID, in journal order (the dummy SSID of Disconnect included).
 std::vector<std::string> SsidSets();

@@ -25,15 +25,8 @@ std::string Scenario(int rssi) {
            std::to_string(rssi) + " rate=54\n";
 }
 
-class FrameTest : public ::testing::Test {
+class FrameTest : public MonitorFixture {
 protected:
-    void SetUp() override {
-        ResetSimulator();
-        ClearRegistry();
-        StoreDefaultProfile();
-        DropQuit();
-    }
-    void TearDown() override { ClearRegistry(); }
 
     // Starts the monitor with `calls` recording its window; the profile "Boundary" is applied at start.
     std::unique_ptr<CMonitorApp> Start(WindowCalls& calls, bool withProfile = true) {

@@ -27,15 +27,12 @@ constexpr const char* kScenario =
     "network ssid=\"Bravo\" bssid=00:14:6C:00:00:02 channel=11 rssi=-60\n"
     "network ssid=\"Cell\" bssid=02:14:6C:00:00:03 channel=6 rssi=-60 mode=adhoc rate=11\n";
 
-class SupervisorTest : public ::testing::Test {
+class SupervisorTest : public MonitorFixture {
 protected:
     void SetUp() override {
-        ResetSimulator();
+        MonitorFixture::SetUp();
         LoadScenario(kScenario);
-        ClearRegistry();
-        StoreDefaultProfile();
     }
-    void TearDown() override { ClearRegistry(); }
 
     std::unique_ptr<CMonitorApp> Start(WindowCalls& calls) {
         auto app = std::make_unique<CMonitorApp>(FakeUi(calls));

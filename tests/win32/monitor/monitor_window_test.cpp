@@ -48,15 +48,8 @@ bool Rounded(HWND window) {
     return ok;
 }
 
-class WindowTest : public ::testing::Test {
+class WindowTest : public MonitorFixture {
 protected:
-    void SetUp() override {
-        ResetSimulator();
-        ClearRegistry();
-        StoreDefaultProfile();
-        DropQuit();
-    }
-    void TearDown() override { ClearRegistry(); }
 
     std::unique_ptr<CMonitorApp> Start() {
         MonitorUi ui;
