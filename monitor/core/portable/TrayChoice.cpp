@@ -4,17 +4,12 @@
 #include <cstdio>
 
 #include "adapter/portable/Bytes.h"
+#include "adapter/portable/RadioUnits.h"
 #include "monitor/res/resource.h"
 
 namespace tray {
 
-int SignalPercent(int32_t rssiDbm) {
-    // 64-bit: a driver's nonsense RSSI must not overflow the product.
-    const int64_t value = (int64_t(rssiDbm) * 100 + 8900) / 35;
-    if (value > 100) return 100;
-    if (value < 0) return 0;
-    return int(value);
-}
+int SignalPercent(int32_t rssiDbm) { return radio::SignalPercent(rssiDbm); }
 
 Look LookForPercent(int percent) {
     if (percent <= 25) return Look::Signal0To25;

@@ -15,7 +15,7 @@ inline constexpr size_t TipCapacity = 128;
 
 enum class Look { Disabled, Scanning, Signal0To25, Signal26To50, Signal51To75, SignalAbove75 };
 
-// (100 x RSSI + 8900) / 35 truncated toward zero, limited to 0..100.
+// The shared signal percentage (radio::SignalPercent), as the tray uses it.
 int SignalPercent(int32_t rssiDbm);
 
 Look LookForPercent(int percent);
