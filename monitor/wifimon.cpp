@@ -13,7 +13,8 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     ui.createWindow = [&running](CMainFrame& frame) -> std::unique_ptr<IMonitorWindow> {
         MonitorDlgContext context;
         context.state = &running->State();
-        context.inUseProfile = &running->Supervisor().InUseProfile();
+        context.supervisor = &running->Supervisor();
+        context.probe = &running->Probe();
         context.frame = frame.hwnd();
         return std::make_unique<CMonitorDlg>(context);
     };

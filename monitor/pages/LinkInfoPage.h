@@ -2,6 +2,8 @@
 #pragma once
 
 #include "adapter/wifiapi.h"
+#include "monitor/pages/MonitorHost.h"
+#include "monitor/res/resource.h"
 #include "monitor/skin/PictureEx.h"
 #include "monitor/skin/SkinButton.h"
 #include "monitor/skin/SkinDialog.h"
@@ -11,13 +13,13 @@
 
 class CLinkInfoPage : public CSkinDialog {
 public:
-    explicit CLinkInfoPage(HWND monitorWindow);
-
-    WLAN_PROFILE* profile = nullptr;  // the in-use profile; not owned
+    explicit CLinkInfoPage(IMonitorHost& host);
 
     // What the window and the frame ask of the page.
-    void StartRefresh(UINT periodMs) { StartTimer(TIMER_ID, periodMs); }
-    void StopRefresh() { StopTimer(TIMER_ID); }
+    void StartRefresh(UINT periodMs) { StartTimer(TIMER_LINK_REFRESH, periodMs); }
+    void StopRefresh() { StopTimer(TIMER_LINK_REFRESH); }
+    // A page started a connection: show it as pending until the next refresh shows the link.
+    void ShowConnectionPending();
     // The next refresh lays out the status view; `informationChosen` picks the details list.
     void MarkStatusView(bool informationChosen);
     void SetMoreInfoBitmaps(int normalId, int pressedId) { moreInfo_.SetBitmaps(normalId, pressedId); }
@@ -33,16 +35,16 @@ public:
     bool InformationChosen() const { return informationChosen_; }
     unsigned RefreshTicks() const { return refreshTicks_; }
 
-    static constexpr UINT TIMER_ID = 111;
-
 protected:
     bool OnInitDialog() override;
     bool OnTimer(UINT_PTR id) override;
-    bool OnCommand(int id, int code) override;
+    bool OnCommand(int id, int code, HWND control) override;
 
 private:
+    IMonitorHost& host_;
+    // What the status view last displayed; -1 when nothing is known.
     struct ShownState {
-        int bound, link, mode;
+        int mode, link, internet;
     };
 
     CSkinMeter signal_;

@@ -1,32 +1,39 @@
-// MonitorDlg.cpp - the monitor window: initialisation, tabs, rounded region, hiding instead of closing.
+// MonitorDlg.cpp - the monitor window: initialisation, tabs, rounded region, hiding instead of
+// closing, and the host side of its pages and the profile editor.
 #include "monitor/pages/MonitorDlg.h"
 
-#include <cstdio>
 #include <cstring>
 
+#include "monitor/core/ConnectionSupervisor.h"
+#include "monitor/core/InternetProbe.h"
+#include "monitor/core/MonitorWindow.h"
+#include "monitor/pages/portable/PageGeometry.h"
+#include "monitor/pages/portable/ProfileNames.h"
 #include "monitor/res/resource.h"
+#include "monitor/skin/WindowShape.h"
 #include "monitor/ui/Gdi.h"
 
 namespace {
 
-constexpr int kIconId = 128;
-constexpr UINT kReevaluate = 5120;
-constexpr int kTabTop = 103, kTabWidth = 130, kTabHeight = 30;
-constexpr int kPageTop = CSkinDialog::PageTopOffset;
+// Posted to the window: the editors closed meanwhile can go (their handlers have returned).
+constexpr UINT WM_DESTROY_CLOSED_EDITORS = WM_APP + 0x21;
+
+bool IsAdhoc(const WLAN_PROFILE& p) { return p.AssociationMode == 0 || p.AssociationMode == 2; }
 
 }  // namespace
 
 CMonitorDlg::CMonitorDlg(const MonitorDlgContext& context)
-    : CSkinDialog(IDD_MONITOR, nullptr), context_(context), linkInfo_(nullptr), siteSurvey_(nullptr), profiles_(nullptr) {}
-// The pages are made when the window exists; they are its children.
+    : CSkinDialog(IDD_MONITOR, nullptr), context_(context), linkInfo_(*this), siteSurvey_(*this), profiles_(*this) {}
 
-CMonitorDlg::~CMonitorDlg() = default;
+CMonitorDlg::~CMonitorDlg() {
+    // The editor's windows are children of this window: they go first.
+    editor_.reset();
+    closedEditors_.clear();
+}
 
 void CMonitorDlg::RunModal() {
     if (Handle()) return Show();
-    modalRunning_ = true;
     DoModal();
-    modalRunning_ = false;
 }
 
 void CMonitorDlg::Show() {
@@ -42,9 +49,9 @@ void CMonitorDlg::Hide() {
 bool CMonitorDlg::OnInitDialog() {
     SetWindowTextA(Handle(), "wifimon");
     SetForegroundWindow(Handle());
-    SetWindowPos(Handle(), nullptr, 0, 0, Width, Height, SWP_NOMOVE | SWP_NOZORDER);
-    SetWindowRgn(Handle(), CreateRoundRectRgn(0, 0, Width, Height, 25, 25), TRUE);
-    icon_ = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(kIconId));
+    PlaceOnScreen();
+    SetWindowRgn(Handle(), CreateRoundRectRgn(0, 0, geometry::WindowWidth, geometry::WindowHeight, 25, 25), TRUE);
+    icon_ = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MAINFRAME));
     SendMessageA(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
     SendMessageA(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_));
 
@@ -53,7 +60,17 @@ bool CMonitorDlg::OnInitDialog() {
     tabProfiles_.Attach(Handle(), IDC_TAB_PROFILES);
     close_.Attach(Handle(), IDC_CLOSE);
     TrackSkinStatic(&close_);
-    PlaceControls();
+    const geometry::Rect c = geometry::CloseControl;
+    const Placement layout[] = {
+        {IDC_TAB_LINK, geometry::TabButton(0).x, geometry::TabButton(0).y, geometry::TabButton(0).width,
+         geometry::TabButton(0).height},
+        {IDC_TAB_SURVEY, geometry::TabButton(1).x, geometry::TabButton(1).y, geometry::TabButton(1).width,
+         geometry::TabButton(1).height},
+        {IDC_TAB_PROFILES, geometry::TabButton(2).x, geometry::TabButton(2).y, geometry::TabButton(2).width,
+         geometry::TabButton(2).height},
+        {IDC_CLOSE, c.x, c.y, c.width, c.height},
+    };
+    Place(layout);
     CreatePages();
 
     const bool bound = context_.state && context_.state->adapterBound.load() == 1;
@@ -62,46 +79,56 @@ bool CMonitorDlg::OnInitDialog() {
     close_.SetBitmaps(IDB_CLOSE, IDB_CLOSE_HOVER, IDB_CLOSE_HOVER);
     ApplyRoundedRegion();
     if (context_.state && context_.state->IsFirstRun()) StartFirstRun();
-    if (context_.frame) SendMessageA(context_.frame, kReevaluate, 1, 0);
+    if (context_.frame) SendMessageA(context_.frame, WM_MONITOR_REEVALUATE, 1, 0);
     return true;
 }
 
-void CMonitorDlg::PlaceControls() {
-    const int ids[3] = {IDC_TAB_LINK, IDC_TAB_SURVEY, IDC_TAB_PROFILES};
-    for (int i = 0; i < 3; ++i)
-        SetWindowPos(Item(ids[i]), nullptr, 16 + i * (kTabWidth + 4), kTabTop, kTabWidth, kTabHeight, SWP_NOZORDER);
-    SetWindowPos(Item(IDC_CLOSE), nullptr, Width - 30, 10, 20, 20, SWP_NOZORDER);
+void CMonitorDlg::PlaceOnScreen() {
+    // Centred on the work area the first time; later openings keep where the user dragged it.
+    RECT work;
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    const int x = work.left + (work.right - work.left - geometry::WindowWidth) / 2;
+    const int y = work.top + (work.bottom - work.top - geometry::WindowHeight) / 2;
+    SetWindowPos(Handle(), nullptr, x, y, geometry::WindowWidth, geometry::WindowHeight, SWP_NOZORDER);
 }
 
 void CMonitorDlg::CreatePages() {
-    linkInfo_.profile = context_.inUseProfile ? context_.inUseProfile->load() : nullptr;
     WLAN_PROFILE* current = context_.state ? context_.state->currentProfile : nullptr;
     siteSurvey_.profile = current;
     profiles_.profile = current;
+    const geometry::Rect r = geometry::TabPage;
     for (CSkinDialog* page : {static_cast<CSkinDialog*>(&linkInfo_), static_cast<CSkinDialog*>(&siteSurvey_),
                               static_cast<CSkinDialog*>(&profiles_)}) {
         page->CreateChild(Handle());
-        SetWindowPos(page->Handle(), nullptr, 0, kPageTop, Width, Height - kPageTop, SWP_NOZORDER);
+        SetWindowPos(page->Handle(), nullptr, r.x, r.y, r.width, r.height, SWP_NOZORDER | SWP_NOACTIVATE);
         page->Show(false);
     }
     shown_ = &linkInfo_;
-    shownProfile_ = linkInfo_.profile;
     // On a first run the first-run page takes the page area instead.
     const bool firstRunPage = context_.state && context_.state->IsFirstRun() && context_.createFirstRunPage;
     if (!firstRunPage) linkInfo_.Show(true);
 }
 
 void CMonitorDlg::StartFirstRun() {
-    if (!context_.createFirstRunPage) return;  // the first-run page is its own window
-    std::memset(&firstRunRecord_, 0, sizeof firstRunRecord_);
-    std::strcpy(firstRunRecord_.SSID, "Velmora");
-    firstRunPage_ = context_.createFirstRunPage(Handle(), &firstRunRecord_);
-    if (!firstRunPage_ || !firstRunPage_->Handle()) return;
-    SetWindowPos(firstRunPage_->Handle(), nullptr, 4, 134, 574, 271, SWP_NOZORDER);
-    firstRunPage_->Show(true);
+    if (!context_.createFirstRunPage) return;
+    WLAN_PROFILE& r = firstRunRecord_;
+    std::memset(&r, 0, sizeof r);
+    std::strcpy(r.ProfileName, profiles::DefaultProfileName);
+    std::strcpy(r.SSID, "Velmora");
+    r.AssociationMode = 1;
+    r.Channel = 6;
+    r.TxRate = 54;
+    r.DhcpEnabled = 1;
+    r.EntAuthenType = 2;
+    r.InnerAuthen = 3;
+    std::unique_ptr<CEditorPage> page = context_.createFirstRunPage(*this, r);
+    if (!page) return;
+    OpenEditor(std::move(page), true);
+    if (!editor_) return;
     ChangeBackground(IDB_BG_SETUP);
-    for (int id : {IDC_TAB_LINK, IDC_TAB_SURVEY, IDC_TAB_PROFILES}) ShowItem(id, false);
+    ShowTabs(false);
     Redraw();
+    ApplyRoundedRegion();
 }
 
 void CMonitorDlg::SetTabBitmaps(int link, int survey, int profiles) {
@@ -111,18 +138,7 @@ void CMonitorDlg::SetTabBitmaps(int link, int survey, int profiles) {
 }
 
 void CMonitorDlg::ApplyRoundedRegion() {
-    // A 581 x 437 rectangle with corners of radius 10.
-    HRGN region = CreateRectRgn(10, 0, 571, 437);
-    auto add = [&](HRGN part) {
-        CombineRgn(region, region, part, RGN_OR);
-        DeleteObject(part);
-    };
-    add(CreateRectRgn(0, 10, 581, 427));
-    add(CreateEllipticRgn(0, 0, 20, 20));
-    add(CreateEllipticRgn(561, 417, 581, 437));
-    add(CreateEllipticRgn(561, 0, 581, 20));
-    add(CreateEllipticRgn(0, 417, 20, 437));
-    SetWindowRgn(Handle(), region, TRUE);  // the window owns the region now
+    ApplyRoundedShape(Handle(), geometry::WindowWidth, geometry::WindowHeight);
 }
 
 bool CMonitorDlg::ChangeBackground(int bitmapId) {
@@ -131,7 +147,7 @@ bool CMonitorDlg::ChangeBackground(int bitmapId) {
     return ok;
 }
 
-bool CMonitorDlg::OnCommand(int id, int code) {
+bool CMonitorDlg::OnCommand(int id, int code, HWND) {
     switch (id) {
     case IDC_TAB_LINK:
         OnTab(IDD_LINK_INFO);
@@ -155,30 +171,26 @@ bool CMonitorDlg::OnCommand(int id, int code) {
 void CMonitorDlg::OnTab(int page) {
     if (page == currentTab_) return;  // the current tab changes nothing
     if (page != IDD_LINK_INFO) linkInfo_.StopRefresh();
-    currentTab_ = page;
-    SwitchTo(page);
+    SwitchTab(page);
     Redraw();
 }
 
-void CMonitorDlg::SwitchTo(int page) {
+void CMonitorDlg::SwitchTab(int page) {
     CSkinDialog* next = &linkInfo_;
     if (page == IDD_LINK_INFO) {
         SetTabBitmaps(IDB_TAB_LINK_ON, IDB_TAB_SURVEY_OFF, IDB_TAB_PROFILES_OFF);
         siteSurvey_.StopTick();
         linkInfo_.StartRefresh(1000);
         linkInfo_.ShowChosenDetails();
-        shownProfile_ = linkInfo_.profile;
     } else if (page == IDD_SITE_SURVEY) {
         SetTabBitmaps(IDB_TAB_LINK_OFF, IDB_TAB_SURVEY_ON, IDB_TAB_PROFILES_OFF);
         siteSurvey_.StartTick();
         next = &siteSurvey_;
-        shownProfile_ = siteSurvey_.profile;
     } else if (page == IDD_PROFILES) {
         SetTabBitmaps(IDB_TAB_LINK_OFF, IDB_TAB_SURVEY_OFF, IDB_TAB_PROFILES_ON);
         siteSurvey_.StopTick();
         linkInfo_.HideDetailLists();
         next = &profiles_;
-        shownProfile_ = profiles_.profile;
     } else {
         return;
     }
@@ -186,11 +198,23 @@ void CMonitorDlg::SwitchTo(int page) {
     if (shown_ && shown_ != next) shown_->Show(false);
     shown_ = next;
     next->Show(true);
-    for (int id : {IDC_TAB_LINK, IDC_TAB_SURVEY, IDC_TAB_PROFILES}) ShowItem(id, true);
-    if (page == IDD_SITE_SURVEY && siteSurvey_.ListEmpty() && context_.state && context_.state->adapterBound.load() == 1 &&
-        context_.state->zeroControlState.load() != 1)
+    ShowTabs(true);
+    const AppState* state = context_.state;
+    if (page == IDD_SITE_SURVEY && siteSurvey_.ListEmpty() && state && state->adapterBound.load() == 1 &&
+        state->zeroControlState.load() != 1)
         siteSurvey_.BeginScan();
     if (page == IDD_PROFILES) profiles_.Reload();
+}
+
+void CMonitorDlg::ShowTabs(bool show) {
+    for (int id : {IDC_TAB_LINK, IDC_TAB_SURVEY, IDC_TAB_PROFILES}) ShowItem(id, show);
+}
+
+void CMonitorDlg::ShowCloseControl(bool show) { ShowItem(IDC_CLOSE, show); }
+
+void CMonitorDlg::SetWindowBackground(int bitmapId) {
+    ChangeBackground(bitmapId);
+    Redraw();
 }
 
 void CMonitorDlg::OnCancel() {
@@ -199,6 +223,8 @@ void CMonitorDlg::OnCancel() {
     Hide();
     if (context_.frame) ShowWindow(context_.frame, SW_HIDE);
 }
+
+void CMonitorDlg::HideProgram() { OnCancel(); }
 
 bool CMonitorDlg::OnMouseMove(POINT at, WPARAM keys) {
     close_.Reset();
@@ -221,8 +247,15 @@ bool CMonitorDlg::OnMessage(UINT message, WPARAM wParam, LPARAM, LRESULT& result
         result = 0;
         return true;
     }
+    if (message == WM_DESTROY_CLOSED_EDITORS) {
+        closedEditors_.clear();
+        result = 0;
+        return true;
+    }
     return false;
 }
+
+bool CMonitorDlg::SetupShown() const { return editor_ != nullptr; }
 
 void CMonitorDlg::Reevaluate(const Reevaluation& state) {
     if (!Handle()) return;
@@ -234,18 +267,22 @@ void CMonitorDlg::Reevaluate(const Reevaluation& state) {
         }
         siteSurvey_.DisableForUnusableAdapter();
         profiles_.EnableConnect(false);
-        if (firstRunPage_ && firstRunPage_->IsVisible()) {
+        if (editor_ && editorFirstRun_ && editor_->IsVisible()) {
+            editor_->OnAdapterUsable(false);
             ChangeBackground(IDB_BG_SETUP);
         } else if (!state.adapterBound) {
             ChangeBackground(IDB_BG_INACTIVE);
             linkInfo_.ForgetShownState();
         }
-        if (editor_) ChangeBackground(IDB_BG_SETUP);
+        if (editor_ && !editorFirstRun_) {
+            editor_->OnAdapterUsable(false);
+            ChangeBackground(IDB_BG_SETUP);
+        }
     } else {
         siteSurvey_.EnableForUsableAdapter(currentTab_ == IDD_SITE_SURVEY);
         profiles_.EnableConnect(true);
-        const bool setup = (firstRunPage_ && firstRunPage_->IsVisible()) || editor_;
-        ChangeBackground(setup ? IDB_BG_SETUP : IDB_BG_ACTIVE);
+        if (editor_) editor_->OnAdapterUsable(true);
+        ChangeBackground(SetupShown() ? IDB_BG_SETUP : IDB_BG_ACTIVE);
     }
     ApplyRoundedRegion();
     Redraw();
@@ -261,3 +298,51 @@ void CMonitorDlg::MarkLinkInfoStatusView() {
 }
 
 void CMonitorDlg::StartLinkInfoRefresh(uint32_t periodMs) { linkInfo_.StartRefresh(periodMs); }
+
+WLAN_PROFILE* CMonitorDlg::InUseProfile() const {
+    return context_.supervisor ? context_.supervisor->InUseProfile().load() : nullptr;
+}
+
+void CMonitorDlg::OpenEditor(std::unique_ptr<CEditorPage> first, bool firstRun) {
+    if (editor_) CloseEditor();
+    editor_ = std::move(first);
+    editorFirstRun_ = firstRun;
+    if (editor_ && !editor_->Open(nullptr)) editor_.reset();
+}
+
+void CMonitorDlg::CloseEditor() {
+    if (!editor_) return;
+    // The call often comes from a click handler of one of the editor's own pages.
+    editor_->HideChain();
+    closedEditors_.push_back(std::move(editor_));
+    editorFirstRun_ = false;
+    PostMessageA(Handle(), WM_DESTROY_CLOSED_EDITORS, 0, 0);
+}
+
+void CMonitorDlg::StartConnection(WLAN_PROFILE& record, const ConnectRequest& request) {
+    SwitchTab(IDD_LINK_INFO);
+    if (context_.supervisor) context_.supervisor->InUseProfile() = &record;
+    linkInfo_.StopRefresh();
+    linkInfo_.ShowConnectionPending();
+    RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    if (context_.state) {
+        char* name = context_.state->inUseProfileName;
+        std::memset(name, 0, sizeof context_.state->inUseProfileName);
+        if (request.inUseName) std::strncpy(name, request.inUseName, sizeof context_.state->inUseProfileName - 1);
+    }
+    if (request.decideAdhoc && IsAdhoc(record)) DecideAdhoc(record);
+    if (context_.supervisor) context_.supervisor->StartConnectWorker(&record);
+    if (request.makeCurrent) SetCurrentProfile(record.ProfileName);
+}
+
+void CMonitorDlg::DecideAdhoc(WLAN_PROFILE& record) {
+    if (context_.supervisor) context_.supervisor->DecideAdhoc(record, this);
+}
+
+void CMonitorDlg::ReloadProfiles() { profiles_.Reload(); }
+
+void CMonitorDlg::StartInternetProbe() {
+    if (context_.probe) context_.probe->StartIfIdle();
+}
+
+int32_t CMonitorDlg::InternetState() const { return context_.probe ? context_.probe->InternetState() : 0; }

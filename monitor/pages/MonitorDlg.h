@@ -1,37 +1,41 @@
-// MonitorDlg.h - the monitor window (template 102): skinned, rounded, three tabbed pages.
+// MonitorDlg.h - the monitor window (template 102): skinned, rounded, three tabbed pages, and the
+// host of the pages, the key dialogs and the profile editor.
 #pragma once
 
-#include <atomic>
 #include <functional>
 #include <memory>
+#include <vector>
 
 #include "monitor/core/AppState.h"
 #include "monitor/core/MonitorWindow.h"
+#include "monitor/editor/EditorPage.h"
 #include "monitor/pages/LinkInfoPage.h"
+#include "monitor/pages/MonitorHost.h"
 #include "monitor/pages/ProfilesPage.h"
 #include "monitor/pages/SiteSurveyPage.h"
 #include "monitor/skin/SkinButton.h"
 #include "monitor/skin/SkinDialog.h"
 #include "monitor/skin/SkinStatic.h"
 
+class CConnectionSupervisor;
+class CInternetProbe;
+
 // What the window needs of the program around it.
 struct MonitorDlgContext {
-    AppState* state = nullptr;                           // not owned
-    std::atomic<WLAN_PROFILE*>* inUseProfile = nullptr;  // not owned
-    HWND frame = nullptr;                                // receives message 5120
-    // Makes the first-run page (template 317) for a first run; empty: no such page yet.
-    std::function<std::unique_ptr<CSkinDialog>(HWND parent, WLAN_PROFILE* record)> createFirstRunPage;
+    AppState* state = nullptr;                    // not owned
+    CConnectionSupervisor* supervisor = nullptr;  // not owned
+    CInternetProbe* probe = nullptr;              // not owned
+    HWND frame = nullptr;                         // receives message 5120
+    // Makes the first-run page (template 317) with the default profile record; empty: none.
+    std::function<std::unique_ptr<CEditorPage>(IMonitorHost& host, WLAN_PROFILE& record)> createFirstRunPage;
 };
 
-class CMonitorDlg : public CSkinDialog, public IMonitorWindow {
+class CMonitorDlg : public CSkinDialog, public IMonitorWindow, public IMonitorHost {
 public:
-    static constexpr int Width = 581;
-    static constexpr int Height = 437;
-
     explicit CMonitorDlg(const MonitorDlgContext& context);
     ~CMonitorDlg() override;
 
-    // IMonitorWindow
+    // IMonitorWindow: what the frame asks.
     void RunModal() override;
     void Show() override;
     void Hide() override;
@@ -40,8 +44,25 @@ public:
     void MarkLinkInfoStatusView() override;
     void StartLinkInfoRefresh(uint32_t periodMs) override;
 
-    // Shows page 135, 136 or 137 (the tabs, and pages that start a connection).
-    void SwitchTo(int page);
+    // IMonitorHost: what the pages ask.
+    AppState& State() override { return *context_.state; }
+    HWND Window() const override { return Handle(); }
+    WLAN_PROFILE* InUseProfile() const override;
+    void SwitchTab(int page) override;
+    void ShowTabs(bool show) override;
+    void ShowCloseControl(bool show) override;
+    void SetWindowBackground(int bitmapId) override;
+    void OpenEditor(std::unique_ptr<CEditorPage> first, bool firstRun) override;
+    void CloseEditor() override;
+    CEditorPage* Editor() const override { return editor_.get(); }
+    bool EditorIsFirstRun() const override { return editor_ && editorFirstRun_; }
+    void HideProgram() override;
+    void StartConnection(WLAN_PROFILE& record, const ConnectRequest& request) override;
+    void DecideAdhoc(WLAN_PROFILE& record) override;
+    void ReloadProfiles() override;
+    void StartInternetProbe() override;
+    int32_t InternetState() const override;
+
     int CurrentTab() const { return currentTab_; }
     CSkinDialog* ShownPage() const { return shown_; }
     CLinkInfoPage& LinkInfo() { return linkInfo_; }
@@ -50,12 +71,10 @@ public:
     // Sets a background and keeps the rounded corners.
     bool ChangeBackground(int bitmapId);
     void ApplyRoundedRegion();
-    // A profile editor shown in the window (its own pages); null when none.
-    void SetOpenEditor(CSkinDialog* editor) { editor_ = editor; }
 
 protected:
     bool OnInitDialog() override;
-    bool OnCommand(int id, int code) override;
+    bool OnCommand(int id, int code, HWND control) override;
     bool OnPaint() override;
     bool OnMouseMove(POINT at, WPARAM keys) override;
     void OnOK() override {}
@@ -64,10 +83,11 @@ protected:
 
 private:
     void CreatePages();
-    void PlaceControls();
+    void PlaceOnScreen();
     void SetTabBitmaps(int link, int survey, int profiles);
     void StartFirstRun();
     void OnTab(int page);
+    bool SetupShown() const;
 
     MonitorDlgContext context_;
     CLinkInfoPage linkInfo_;
@@ -79,10 +99,9 @@ private:
     CSkinStatic close_;
     int currentTab_ = 135;
     CSkinDialog* shown_ = nullptr;  // one of the pages
-    WLAN_PROFILE* shownProfile_ = nullptr;
-    std::unique_ptr<CSkinDialog> firstRunPage_;
     WLAN_PROFILE firstRunRecord_{};
-    CSkinDialog* editor_ = nullptr;  // not owned
-    HICON icon_ = nullptr;           // shared resource icon
-    bool modalRunning_ = false;
+    std::unique_ptr<CEditorPage> editor_;  // the editor's first page, or the first-run page
+    bool editorFirstRun_ = false;
+    std::vector<std::unique_ptr<CEditorPage>> closedEditors_;  // destroyed after the current message
+    HICON icon_ = nullptr;  // shared resource icon
 };

@@ -5,12 +5,31 @@
 
 #include "adapter/RegKey.h"
 #include "adapter/portable/ProfileLayout.h"
+#include "monitor/pages/portable/ProfileNames.h"
 #include "monitor/res/resource.h"
 
-CProfilesPage::CProfilesPage(HWND monitorWindow) : CSkinDialog(IDD_PROFILES, monitorWindow) {}
+namespace {
+
+// Pixels in the page (see monitor/ui/Placement.h).
+constexpr Placement kLayout[] = {
+    {IDC_PROFILE_LIST, 18, 16, 255, 196},
+    {IDC_PROFILE_DETAILS, 296, 16, 266, 196},
+    {IDC_PROFILE_CONNECT, 18, 228, 84, 23},
+    {IDC_PROFILE_NEW, 108, 228, 84, 23},
+    {IDC_PROFILE_EDIT, 198, 228, 84, 23},
+    {IDC_PROFILE_IMPORT, 298, 228, 84, 23},
+    {IDC_PROFILE_EXPORT, 388, 228, 84, 23},
+    {IDC_PROFILE_DELETE, 478, 228, 84, 23},
+    {IDC_ENTER_SINK, 0, 0, 1, 1},
+};
+
+}  // namespace
+
+CProfilesPage::CProfilesPage(IMonitorHost& host) : CSkinDialog(IDD_PROFILES, nullptr), host_(host) {}
 
 bool CProfilesPage::OnInitDialog() {
-    DragWindow(Parent(), PageTopOffset);
+    SetDragHost(host_.Window());
+    Place(kLayout);
     list_.Attach(Handle(), IDC_PROFILE_LIST);
     details_.Attach(Handle(), IDC_PROFILE_DETAILS);
     const int ids[6] = {IDC_PROFILE_CONNECT, IDC_PROFILE_NEW,    IDC_PROFILE_EDIT,
@@ -28,7 +47,7 @@ bool CProfilesPage::OnInitDialog() {
     return true;
 }
 
-bool CProfilesPage::OnCommand(int id, int) { return id == IDC_ENTER_SINK; }
+bool CProfilesPage::OnCommand(int id, int, HWND) { return id == IDC_ENTER_SINK; }
 
 void CProfilesPage::Reload() {
     list_.MyDeleteAllItems();
@@ -38,7 +57,7 @@ void CProfilesPage::Reload() {
         char name[256];
         DWORD length = sizeof name;
         if (RegEnumKeyExA(key.get(), i, name, &length, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS) break;
-        const std::string shown = std::string(name) == "(Default Site Profile)" ? "Default" : name;
+        const std::string shown = profiles::ShownName(name);
         const int row = list_.MyInsertItem(int(i), shown.c_str(), "", 0);
         CRegKey subkey;
         char ssid[129] = {};

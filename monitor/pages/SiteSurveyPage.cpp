@@ -3,10 +3,28 @@
 
 #include "monitor/res/resource.h"
 
-CSiteSurveyPage::CSiteSurveyPage(HWND monitorWindow) : CSkinDialog(IDD_SITE_SURVEY, monitorWindow) {}
+namespace {
+
+// Pixels in the page (see monitor/ui/Placement.h).
+constexpr Placement kLayout[] = {
+    {IDC_HEADER_SSID, 18, 14, 135, 18},
+    {IDC_HEADER_CHANNEL, 153, 14, 45, 18},
+    {IDC_HEADER_SIGNAL, 198, 14, 75, 18},
+    {IDC_SURVEY_LIST, 18, 32, 255, 222},
+    {IDC_SURVEY_DETAILS, 296, 32, 266, 150},
+    {IDC_SCAN_ANIMATION, 121, 119, 48, 48},
+    {IDC_SURVEY_REFRESH, 320, 226, 105, 23},
+    {IDC_SURVEY_CONNECT, 440, 226, 105, 23},
+    {IDC_ENTER_SINK_SURVEY, 0, 0, 1, 1},
+};
+
+}  // namespace
+
+CSiteSurveyPage::CSiteSurveyPage(IMonitorHost& host) : CSkinDialog(IDD_SITE_SURVEY, nullptr), host_(host) {}
 
 bool CSiteSurveyPage::OnInitDialog() {
-    DragWindow(Parent(), PageTopOffset);
+    SetDragHost(host_.Window());
+    Place(kLayout);
     list_.Attach(Handle(), IDC_SURVEY_LIST);
     details_.Attach(Handle(), IDC_SURVEY_DETAILS);
     refresh_.Attach(Handle(), IDC_SURVEY_REFRESH);
@@ -28,26 +46,26 @@ bool CSiteSurveyPage::OnInitDialog() {
 }
 
 bool CSiteSurveyPage::OnTimer(UINT_PTR id) {
-    if (id == TICK_TIMER) {
+    if (id == TIMER_SURVEY_TICK) {
         ++ticks_;
         return true;
     }
-    if (id == SCAN_TIMER) {
-        StopTimer(SCAN_TIMER);
+    if (id == TIMER_SURVEY_SCAN) {
+        StopTimer(TIMER_SURVEY_SCAN);
         scanPending_ = false;  // the list is filled from the scan result here once the page has its content
         return true;
     }
     return false;
 }
 
-bool CSiteSurveyPage::OnCommand(int id, int) { return id == IDC_ENTER_SINK_SURVEY; }
+bool CSiteSurveyPage::OnCommand(int id, int, HWND) { return id == IDC_ENTER_SINK_SURVEY; }
 
 void CSiteSurveyPage::BeginScan() {
     list_.MyDeleteAllItems();
     list_.MySetGridLines(false);
     ShowItem(IDC_SCAN_ANIMATION, true);
     if (!animation_.IsPlaying() && animation_.Load(IDR_GIF_SCANNING, "Gif")) animation_.Draw();
-    StartTimer(SCAN_TIMER, 5000);
+    StartTimer(TIMER_SURVEY_SCAN, 5000);
     scanPending_ = true;
 }
 

@@ -2,6 +2,8 @@
 #pragma once
 
 #include "adapter/wifiapi.h"
+#include "monitor/pages/MonitorHost.h"
+#include "monitor/res/resource.h"
 #include "monitor/skin/PictureEx.h"
 #include "monitor/skin/SkinDialog.h"
 #include "monitor/skin/SkinStatic.h"
@@ -10,12 +12,12 @@
 
 class CSiteSurveyPage : public CSkinDialog {
 public:
-    explicit CSiteSurveyPage(HWND monitorWindow);
+    explicit CSiteSurveyPage(IMonitorHost& host);
 
     WLAN_PROFILE* profile = nullptr;  // the application's current profile; not owned
 
-    void StartTick() { StartTimer(TICK_TIMER, 1000); }
-    void StopTick() { StopTimer(TICK_TIMER); }
+    void StartTick() { StartTimer(TIMER_SURVEY_TICK, 1000); }
+    void StopTick() { StopTimer(TIMER_SURVEY_TICK); }
     // Clears the list and shows the scanning animation; the scan result is read when timer 100 fires.
     void BeginScan();
     // The adapter cannot be used: controls off, list and details empty, no animation.
@@ -29,15 +31,13 @@ public:
     bool ScanPending() const { return scanPending_; }
     unsigned Ticks() const { return ticks_; }
 
-    static constexpr UINT SCAN_TIMER = 100;
-    static constexpr UINT TICK_TIMER = 112;
-
 protected:
     bool OnInitDialog() override;
     bool OnTimer(UINT_PTR id) override;
-    bool OnCommand(int id, int code) override;
+    bool OnCommand(int id, int code, HWND control) override;
 
 private:
+    IMonitorHost& host_;
     CTarnoListCtrl list_;
     CTarnoListBox details_;
     CSkinStatic refresh_;

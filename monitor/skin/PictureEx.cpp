@@ -95,6 +95,10 @@ bool CPictureEx::Load(int id, const char* type) {
                 if (delays[i] > 0) delaysMs_[i] = unsigned(delays[i]) * 10;
         }
     }
+    // The template's size in dialog units differs by font: the control takes its image's size.
+    if (Handle())
+        SetWindowPos(Handle(), nullptr, 0, 0, int(image_->GetWidth()), int(image_->GetHeight()),
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     return true;
 }
 

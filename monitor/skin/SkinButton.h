@@ -6,8 +6,6 @@
 
 class CSkinButton : public CControl {
 public:
-    static constexpr int HandCursorId = 163;
-
     bool SetBitmaps(int normalId, int pressedId);
     HBITMAP Normal() const { return normal_.get(); }
     HBITMAP Pressed() const { return pressed_.get(); }

@@ -3,8 +3,10 @@
 
 #include <windows.h>
 
+#include "monitor/res/resource.h"
+
 inline bool ShowHandCursor() {
-    HCURSOR hand = LoadCursorA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(163));
+    HCURSOR hand = LoadCursorA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDCUR_HAND));
     if (!hand) return false;
     SetCursor(hand);
     return true;

@@ -1,8 +1,6 @@
 // SkinDialog.cpp - background, transparent labels and dragging for skinned dialogs.
 #include "monitor/skin/SkinDialog.h"
 
-#include <cstring>
-
 #include "monitor/skin/SkinStatic.h"
 
 CSkinDialog::CSkinDialog(int templateId, HWND parent)
@@ -15,10 +13,22 @@ bool CSkinDialog::SetBackground(int bitmapId) {
     if (!bitmap) return false;
     background_.Reset(bitmap);
     backgroundOwned_ = backgroundPresent_ = true;
+    ApplyWholeRegion();
+    InvalidateRect(Handle(), nullptr, TRUE);
+    return true;
+}
+
+void CSkinDialog::ApplyWholeRegion() const {
     RECT window;
     GetWindowRect(Handle(), &window);
     SetWindowRgn(Handle(), CreateRectRgn(0, 0, window.right - window.left, window.bottom - window.top), TRUE);
-    return true;
+}
+
+bool CSkinDialog::OnSize(int, int) {
+    // A page is sized by its host after its initialisation set the background: a region taken
+    // then would cut off whatever lies below the template's own size.
+    if (backgroundPresent_) ApplyWholeRegion();
+    return false;
 }
 
 bool CSkinDialog::OnEraseBackground(HDC dc) {
@@ -30,18 +40,35 @@ bool CSkinDialog::OnEraseBackground(HDC dc) {
 }
 
 HBRUSH CSkinDialog::OnControlColor(HDC dc, HWND control, UINT message) {
+    // Disabled and read-only edits, and under Wine disabled combo boxes and buttons, ask with the
+    // same message as labels: only real static controls are see-through.
     if (message != WM_CTLCOLORSTATIC || !transparentStatics_) return nullptr;
     char className[32] = {};
     GetClassNameA(control, className, sizeof className);
-    if (lstrcmpiA(className, "msctls_trackbar32") == 0) return nullptr;  // trackbars keep their colours
+    if (lstrcmpiA(className, "Static") != 0) return nullptr;
     SetBkMode(dc, TRANSPARENT);
     return nullBrush_;
 }
 
+void CSkinDialog::SetLabelText(int id, const char* text) const {
+    HWND label = Item(id);
+    if (!label) return;
+    SetWindowTextA(label, text);
+    RECT box;
+    GetWindowRect(label, &box);
+    MapWindowPoints(nullptr, Handle(), reinterpret_cast<POINT*>(&box), 2);
+    RedrawWindow(Handle(), &box, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+}
+
 bool CSkinDialog::OnLButtonDown(POINT at, WPARAM) {
     if (dragging_) return false;
+    HWND moved = dragHost_ ? dragHost_ : Handle();
+    RECT box;
+    GetWindowRect(moved, &box);
+    dragHostOrigin_ = {box.left, box.top};
+    dragCursor_ = at;
+    ClientToScreen(Handle(), &dragCursor_);
     dragging_ = true;
-    dragStart_ = at;
     SetCapture(Handle());
     return true;
 }
@@ -49,17 +76,28 @@ bool CSkinDialog::OnLButtonDown(POINT at, WPARAM) {
 bool CSkinDialog::OnMouseMove(POINT at, WPARAM) {
     for (CSkinStatic* control : statics_) control->Reset();
     if (!dragging_) return false;
-    HWND target = dragTarget_ ? dragTarget_ : Handle();
-    RECT self;
-    GetWindowRect(Handle(), &self);
-    SetWindowPos(target, nullptr, self.left + at.x - dragStart_.x, self.top + at.y - dragStart_.y - dragOffsetY_, 0, 0,
-                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    // The window follows the pointer's displacement since the press, wherever the page lies in it.
+    POINT now = at;
+    ClientToScreen(Handle(), &now);
+    SetWindowPos(dragHost_ ? dragHost_ : Handle(), nullptr, dragHostOrigin_.x + now.x - dragCursor_.x,
+                 dragHostOrigin_.y + now.y - dragCursor_.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     return true;
+}
+
+void CSkinDialog::EndDrag() {
+    if (!dragging_) return;
+    dragging_ = false;
+    if (GetCapture() == Handle()) ReleaseCapture();
 }
 
 bool CSkinDialog::OnLButtonUp(POINT, WPARAM) {
     if (!dragging_) return false;
-    dragging_ = false;
-    ReleaseCapture();
+    EndDrag();
     return true;
+}
+
+bool CSkinDialog::OnCaptureChanged(HWND newCapture) {
+    // Alt+Tab or a message box took the mouse: the button-up will never come here.
+    if (newCapture != Handle()) dragging_ = false;
+    return false;
 }

@@ -1,6 +1,8 @@
 // SkinMeter.cpp - painting of the stepped meter.
 #include "monitor/skin/SkinMeter.h"
 
+#include "monitor/res/resource.h"
+
 #include <commctrl.h>
 
 #include "monitor/skin/portable/MeterRules.h"
@@ -11,7 +13,7 @@ void CSkinMeter::OnAttached() {
     SetWindowPos(Handle(), nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_FRAMECHANGED);
     SendMessageA(Handle(), PBM_SETRANGE32, 0, 100);
     SendMessageA(Handle(), PBM_SETPOS, 100, 0);
-    bar_.Reset(LoadBitmapA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(BarBitmapId)));
+    bar_.Reset(LoadBitmapA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDB_METER_BAR)));
 }
 
 int CSkinMeter::Position() const { return int(SendMessageA(Handle(), PBM_GETPOS, 0, 0)); }

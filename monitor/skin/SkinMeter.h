@@ -6,8 +6,6 @@
 
 class CSkinMeter : public CControl {
 public:
-    static constexpr int BarBitmapId = 298;
-
     void SetBackColor(COLORREF colour) { back_ = colour; }
     int Position() const;
     // Columns of the bar the current position shows.

@@ -17,12 +17,20 @@ void CTarnoListBox::MySetFont(int height, int weight, bool italic, bool underlin
     font_.Reset(CreateFontA(-height, 0, 0, 0, weight, italic, underline, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
                             CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, face));
     SendMessageA(Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), TRUE);
-    SendMessageA(Handle(), LB_SETITEMHEIGHT, 0, LineHeight());
+    ApplyLineHeight();
 }
 
 void CTarnoListBox::MySetLineSpace(int space) {
     lineSpace_ = space;
-    SendMessageA(Handle(), LB_SETITEMHEIGHT, 0, LineHeight());
+    ApplyLineHeight();
+}
+
+void CTarnoListBox::ApplyLineHeight() const {
+    const int height = LineHeight();
+    SendMessageA(Handle(), LB_SETITEMHEIGHT, 0, height);
+    if (GetWindowLongA(Handle(), GWL_STYLE) & LBS_OWNERDRAWVARIABLE) {
+        for (int row = 1, rows = Count(); row < rows; ++row) SendMessageA(Handle(), LB_SETITEMHEIGHT, WPARAM(row), height);
+    }
 }
 
 int CTarnoListBox::LineHeight() const {
@@ -47,6 +55,13 @@ std::string CTarnoListBox::Text(int row) const {
 }
 
 bool CTarnoListBox::OnReflected(UINT message, WPARAM, LPARAM lParam, LRESULT& result) {
+    if (message == WM_MEASUREITEM) {
+        // Variable-height lists ask for every row: each gets the one line height, so rows stay
+        // beside the labels painted next to them.
+        reinterpret_cast<MEASUREITEMSTRUCT*>(lParam)->itemHeight = UINT(LineHeight());
+        result = TRUE;
+        return true;
+    }
     if (message != WM_DRAWITEM) return false;
     Draw(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
     result = TRUE;

@@ -16,12 +16,15 @@ public:
     void MySetLineSpace(int space);
 
     int Count() const;
+    int RowHeight(int row) const { return int(SendMessageA(Handle(), LB_GETITEMHEIGHT, WPARAM(row), 0)); }
     std::string Text(int row) const;
 
     bool OnReflected(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
 private:
     void Draw(const DRAWITEMSTRUCT& item) const;
+    // Rows already in a variable-height list keep their height too.
+    void ApplyLineHeight() const;
     int LineHeight() const;
 
     CFontHandle font_;

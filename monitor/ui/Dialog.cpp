@@ -83,7 +83,7 @@ INT_PTR CDialog::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
         return OnInitDialog() ? TRUE : FALSE;
     case WM_COMMAND: {
         const int id = LOWORD(wParam), code = HIWORD(wParam);
-        if (OnCommand(id, code)) return TRUE;
+        if (OnCommand(id, code, reinterpret_cast<HWND>(lParam))) return TRUE;
         if (id == IDOK && code == BN_CLICKED) return OnOK(), TRUE;
         if (id == IDCANCEL) return OnCancel(), TRUE;
         return FALSE;
@@ -115,6 +115,10 @@ INT_PTR CDialog::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
         if (Reflect(header->hwndFrom, message, wParam, lParam, result) || OnNotify(header, result)) return Result(result);
         return FALSE;
     }
+    case WM_SIZE:
+        return OnSize(LOWORD(lParam), HIWORD(lParam)) ? TRUE : FALSE;
+    case WM_CAPTURECHANGED:
+        return OnCaptureChanged(reinterpret_cast<HWND>(lParam)) ? TRUE : FALSE;
     case WM_LBUTTONDOWN:
         return OnLButtonDown(PointOf(lParam), wParam) ? TRUE : FALSE;
     case WM_LBUTTONUP:

@@ -25,6 +25,7 @@ public:
 
     HWND Handle() const { return hwnd_; }
     HWND Parent() const { return parent_; }
+    bool IsModal() const { return modal_; }
     int TemplateId() const { return templateId_; }
     static CDialog* FromHandle(HWND window);
 
@@ -47,7 +48,9 @@ public:
 protected:
     // Typed handlers; return true when handled.
     virtual bool OnInitDialog() { return true; }  // true: let the system set the focus
-    virtual bool OnCommand(int /*id*/, int /*code*/) { return false; }
+    // `control` is the window that sent the command (null for menus, accelerators and the keyboard's
+    // Enter and Escape), so a page can tell a click on its control 2 from Escape.
+    virtual bool OnCommand(int /*id*/, int /*code*/, HWND /*control*/) { return false; }
     virtual bool OnTimer(UINT_PTR /*id*/) { return false; }
     virtual bool OnPaint() { return false; }
     virtual bool OnEraseBackground(HDC /*dc*/) { return false; }
@@ -56,8 +59,15 @@ protected:
     virtual bool OnLButtonUp(POINT /*at*/, WPARAM /*keys*/) { return false; }
     virtual bool OnMouseMove(POINT /*at*/, WPARAM /*keys*/) { return false; }
     virtual bool OnNotify(NMHDR* /*header*/, LRESULT& /*result*/) { return false; }
-    virtual void OnOK() { EndModal(IDOK); }
-    virtual void OnCancel() { EndModal(IDCANCEL); }
+    virtual bool OnSize(int /*width*/, int /*height*/) { return false; }
+    virtual bool OnCaptureChanged(HWND /*newCapture*/) { return false; }
+    // Enter and Escape end a modal dialog; a child page has nothing to end.
+    virtual void OnOK() {
+        if (modal_) EndModal(IDOK);
+    }
+    virtual void OnCancel() {
+        if (modal_) EndModal(IDCANCEL);
+    }
     virtual void OnDestroy() {}
     // Anything else; return true when handled, with the result in `result`.
     virtual bool OnMessage(UINT /*message*/, WPARAM /*wParam*/, LPARAM /*lParam*/, LRESULT& /*result*/) { return false; }

@@ -56,7 +56,7 @@ protected:
         TrackSkinStatic(&close);
         return true;
     }
-    bool OnCommand(int id, int code) override {
+    bool OnCommand(int id, int code, HWND) override {
         if (id == 1032 && code == EN_CHANGE) ++keyChanges;
         return false;
     }
@@ -283,16 +283,27 @@ TEST_F(SkinTest, DraggingMovesTheWindowOrItsHost) {
     EXPECT_EQ(after.left - before.left, 20);
     EXPECT_EQ(after.top - before.top, 15);
 
-    // A page drags its host, which lies 135 pixels above the page.
+    // A page drags its host by the pointer's displacement, wherever the page lies in it.
     HWND host = CreateWindowExA(0, "STATIC", "host", WS_POPUP | WS_VISIBLE, 300, 300, 50, 50, nullptr, nullptr, nullptr, nullptr);
-    dialog.DragWindow(host, CSkinDialog::PageTopOffset);
-    GetWindowRect(dialog.Handle(), &before);
+    dialog.SetDragHost(host);
     SendMessageA(dialog.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 10));
     SendMessageA(dialog.Handle(), WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(15, 12));
     SendMessageA(dialog.Handle(), WM_LBUTTONUP, 0, MAKELPARAM(15, 12));
     RECT moved;
     GetWindowRect(host, &moved);
-    EXPECT_EQ(moved.left, before.left + 5);
-    EXPECT_EQ(moved.top, before.top + 2 - CSkinDialog::PageTopOffset);
+    EXPECT_EQ(moved.left, 305);
+    EXPECT_EQ(moved.top, 302);
+
+    // A drag ends when another window takes the mouse (Alt+Tab, a message box): a later move with
+    // the button up leaves the host where it is.
+    SendMessageA(dialog.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 10));
+    SetCapture(host);
+    EXPECT_FALSE(dialog.Dragging());
+    ReleaseCapture();
+    SendMessageA(dialog.Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(40, 40));
+    GetWindowRect(host, &moved);
+    EXPECT_EQ(moved.left, 305);
+    EXPECT_EQ(moved.top, 302);
     DestroyWindow(host);
+    dialog.SetDragHost(nullptr);
 }

@@ -56,7 +56,8 @@ protected:
         ui.createWindow = [this](CMainFrame& frame) -> std::unique_ptr<IMonitorWindow> {
             MonitorDlgContext context;
             context.state = &app_->State();
-            context.inUseProfile = &app_->Supervisor().InUseProfile();
+            context.supervisor = &app_->Supervisor();
+            context.probe = &app_->Probe();
             context.frame = frame.hwnd();
             auto window = std::make_unique<CMonitorDlg>(context);
             window_ = window.get();

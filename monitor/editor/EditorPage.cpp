@@ -1,0 +1,120 @@
+// EditorPage.cpp - see EditorPage.h.
+#include "monitor/editor/EditorPage.h"
+
+#include "monitor/res/resource.h"
+
+namespace {
+
+// Posted to a page: destroy the successor in slot wParam (its click handler has returned by then).
+constexpr UINT WM_DISCARD_SUCCESSOR = WM_APP + 0x20;
+
+constexpr ButtonLook kBackAndNext[] = {
+    {IDC_BACK, IDB_EDITOR_BACK, IDB_EDITOR_BACK_HOVER, IDB_EDITOR_BACK_HOVER},
+    {IDC_NEXT, IDB_EDITOR_NEXT, IDB_EDITOR_NEXT_HOVER, IDB_EDITOR_NEXT_HOVER},
+};
+
+}  // namespace
+
+CEditorPage::CEditorPage(int templateId, IMonitorHost& host, WLAN_PROFILE& record, int backgroundId)
+    : CSkinDialog(templateId, host.Window()), host_(host), record_(record), backgroundId_(backgroundId) {}
+
+CEditorPage::~CEditorPage() {
+    // Successors first: their windows are children of the monitor window, not of this page.
+    for (auto& next : successors_) next.reset();
+}
+
+std::span<const ButtonLook> CEditorPage::Buttons() const { return kBackAndNext; }
+
+bool CEditorPage::Open(CEditorPage* before) {
+    before_ = before;
+    if (!CreateChild(host_.Window())) return false;
+    const geometry::Rect r = PageRect();
+    SetWindowPos(Handle(), HWND_TOP, r.x, r.y, r.width, r.height, SWP_NOACTIVATE);
+    Show(true);
+    return true;
+}
+
+bool CEditorPage::OnInitDialog() {
+    SetDragHost(host_.Window());
+    Place(Layout());
+    SetBackground(backgroundId_);
+    for (const ButtonLook& look : Buttons()) {
+        auto button = std::make_unique<CSkinStatic>();
+        if (!button->Attach(Handle(), look.id)) continue;
+        button->SetBitmaps(look.normal, look.hover, look.pressed);
+        TrackSkinStatic(button.get());
+        buttons_.push_back(std::move(button));
+    }
+    OnInitPage();
+    return true;
+}
+
+CSkinStatic* CEditorPage::Button(int id) {
+    for (auto& button : buttons_)
+        if (button->Id() == id) return button.get();
+    return nullptr;
+}
+
+bool CEditorPage::OnCommand(int id, int code, HWND control) {
+    // Only a click on the control itself: Enter and Escape send 1 and 2 too.
+    const bool click = control && control == Item(id) && code == STN_CLICKED;
+    if (click && id == IDC_NEXT) {
+        OnNext();
+        return true;
+    }
+    if (click && id == IDC_BACK) {
+        OnBack();
+        return true;
+    }
+    if (OnPageCommand(id, code, control)) return true;
+    return id == IDOK || id == IDCANCEL;  // a page never ends on them
+}
+
+CEditorPage* CEditorPage::Forward(std::unique_ptr<CEditorPage> next, int slot) {
+    if (!next || slot < 0 || slot >= SuccessorSlots) return nullptr;
+    successors_[size_t(slot)] = std::move(next);
+    ++generations_[size_t(slot)];
+    CEditorPage* page = successors_[size_t(slot)].get();
+    if (!page->Open(this)) {
+        successors_[size_t(slot)].reset();
+        return nullptr;
+    }
+    Show(false);
+    return page;
+}
+
+void CEditorPage::Back() {
+    if (!before_) return;
+    before_->Show(true);
+    Show(false);
+    before_->Discard(this);
+}
+
+void CEditorPage::Discard(CEditorPage* page) {
+    for (size_t slot = 0; slot < successors_.size(); ++slot) {
+        if (successors_[slot].get() == page)
+            PostMessageA(Handle(), WM_DISCARD_SUCCESSOR, slot, LPARAM(generations_[slot]));
+    }
+}
+
+bool CEditorPage::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    if (message != WM_DISCARD_SUCCESSOR || wParam >= successors_.size()) return false;
+    // A page that Next made again since the Back stays.
+    if (generations_[wParam] == unsigned(lParam)) successors_[wParam].reset();
+    result = 0;
+    return true;
+}
+
+CEditorPage* CEditorPage::ShownPage() {
+    if (IsVisible()) return this;
+    for (auto& next : successors_)
+        if (next)
+            if (CEditorPage* shown = next->ShownPage()) return shown;
+    return nullptr;
+}
+
+void CEditorPage::HideChain() {
+    Show(false);
+    for (auto& next : successors_)
+        if (next) next->HideChain();
+}
