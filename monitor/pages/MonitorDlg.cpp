@@ -2,6 +2,8 @@
 // closing, and the host side of its pages and the profile editor.
 #include "monitor/pages/MonitorDlg.h"
 
+#include <commctrl.h>
+
 #include <cstring>
 
 #include "monitor/core/ConnectionSupervisor.h"
@@ -33,6 +35,9 @@ CMonitorDlg::~CMonitorDlg() {
 
 void CMonitorDlg::RunModal() {
     if (Handle()) return Show();
+    // The pages' list views, meters and address fields.
+    INITCOMMONCONTROLSEX classes{sizeof classes, ICC_LISTVIEW_CLASSES | ICC_PROGRESS_CLASS | ICC_INTERNET_CLASSES};
+    InitCommonControlsEx(&classes);
     DoModal();
 }
 

@@ -307,3 +307,82 @@ TEST_F(SkinTest, DraggingMovesTheWindowOrItsHost) {
     DestroyWindow(host);
     dialog.SetDragHost(nullptr);
 }
+
+TEST_F(SkinTest, OnlyStaticControlsAreSeeThrough) {
+    HDC dc = GetDC(dialog.Handle());
+    const HBRUSH hollow = static_cast<HBRUSH>(GetStockObject(NULL_BRUSH));
+    struct Case {
+        int id;
+        bool seeThrough;
+    } cases[] = {{1201, true}, {1202, false}, {1203, false}, {1204, false}, {1205, false}, {1200, false}};
+    for (const Case& c : cases) {
+        const auto brush = reinterpret_cast<HBRUSH>(
+            SendMessageA(dialog.Handle(), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), LPARAM(dialog.Item(c.id))));
+        EXPECT_EQ(brush == hollow, c.seeThrough) << "control " << c.id;
+    }
+    ReleaseDC(dialog.Handle(), dc);
+}
+
+TEST_F(SkinTest, ALabelsShorterTextLeavesNothingOfTheLongerOne) {
+    ASSERT_TRUE(dialog.SetBackground(501));  // navy
+    RECT label;
+    GetWindowRect(dialog.Item(1201), &label);
+    dialog.SetLabelText(1201, "WWWWWWWWWWWW");
+    Pump(50);
+    dialog.SetLabelText(1201, "i");
+    Pump(50);
+    // Right of the one narrow letter, the label shows only the background.
+    HDC screen = GetDC(nullptr);
+    int other = 0;
+    for (int x = label.left + 12; x < label.right; ++x)
+        for (int y = label.top; y < label.bottom; ++y)
+            if (GetPixel(screen, x, y) != RGB(0, 0, 128)) ++other;
+    ReleaseDC(nullptr, screen);
+    EXPECT_EQ(other, 0);
+}
+
+TEST_F(SkinTest, TheWindowRegionFollowsTheDialogsSize) {
+    ASSERT_TRUE(dialog.SetBackground(501));
+    for (SIZE size : {SIZE{581, 302}, SIZE{574, 271}, SIZE{578, 405}}) {
+        SetWindowPos(dialog.Handle(), nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER);
+        HRGN region = CreateRectRgn(0, 0, 0, 0);
+        ASSERT_NE(GetWindowRgn(dialog.Handle(), region), ERROR);
+        RECT box;
+        GetRgnBox(region, &box);
+        DeleteObject(region);
+        EXPECT_EQ(box.right, size.cx);
+        EXPECT_EQ(box.bottom, size.cy) << "the whole page, its bottom strip included";
+    }
+}
+
+namespace {
+class CTestPage : public CSkinDialog {
+public:
+    CTestPage() : CSkinDialog(503, nullptr) {}
+};
+}  // namespace
+
+TEST_F(SkinTest, AChildPageIgnoresEnterAndEscape) {
+    CTestPage page;
+    ASSERT_TRUE(page.CreateChild(dialog.Handle()));
+    for (int command : {IDOK, IDCANCEL}) {
+        SendMessageA(page.Handle(), WM_COMMAND, MAKEWPARAM(command, BN_CLICKED), 0);
+        EXPECT_TRUE(IsWindow(page.Handle()) && page.IsVisible()) << command;
+    }
+}
+
+TEST_F(SkinTest, PictureTakesItsImagesSizeAndVariableRowsTheLineHeight) {
+    ASSERT_TRUE(dialog.picture.Load(600, "Gif"));
+    RECT client;
+    GetClientRect(dialog.picture.Handle(), &client);
+    EXPECT_EQ(client.right, 16);
+    EXPECT_EQ(client.bottom, 16);
+
+    CTarnoListBox variable;
+    ASSERT_TRUE(variable.Attach(dialog.Handle(), 1206));
+    dialog.box.MySetFont(14, 0, false, false, "Arial");
+    variable.MySetFont(14, 0, false, false, "Arial");
+    for (const char* row : {"Connected", "Velmora-Home", "Infrastructure"}) variable.AddString(row);
+    const int fixed = dialog.box.RowHeight(0);
+    for (int row = 0; row < 3; ++row) EXPECT_EQ(variable.RowHeight(row), fixed) << "row " << row;
+}

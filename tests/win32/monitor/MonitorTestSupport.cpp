@@ -251,4 +251,60 @@ std::vector<std::string> SsidSets() {
     return ssids;
 }
 
+namespace {
+
+std::vector<MessageBoxAnswerer::Box> g_boxes;
+int g_answer = IDOK;
+
+LRESULT CALLBACK AnswerBoxes(int code, WPARAM wParam, LPARAM lParam) {
+    if (code == HCBT_ACTIVATE) {
+        HWND box = reinterpret_cast<HWND>(wParam);
+        char cls[16] = {}, caption[128] = {}, text[1024] = {};
+        GetClassNameA(box, cls, sizeof cls);
+        GetWindowTextA(box, caption, sizeof caption);
+        // The program's own dialogs have captions of their own; its message boxes have this one.
+        if (std::string(cls) == "#32770" && std::string(caption) == texts::Caption) {
+            GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
+            g_boxes.push_back({caption, text});
+            PostMessageA(box, WM_COMMAND, WPARAM(g_answer), 0);
+        }
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+std::vector<std::function<void()>> g_soon;
+
+void CALLBACK RunSoonTimer(HWND, UINT, UINT_PTR id, DWORD) {
+    KillTimer(nullptr, id);
+    if (g_soon.empty()) return;
+    auto body = std::move(g_soon.front());
+    g_soon.erase(g_soon.begin());
+    body();
+}
+
+}  // namespace
+
+MessageBoxAnswerer::MessageBoxAnswerer(int answer) {
+    g_boxes.clear();
+    g_answer = answer;
+    hook_ = SetWindowsHookExA(WH_CBT, &AnswerBoxes, nullptr, GetCurrentThreadId());
+}
+
+MessageBoxAnswerer::~MessageBoxAnswerer() { UnhookWindowsHookEx(hook_); }
+
+void MessageBoxAnswerer::SetAnswer(int answer) { g_answer = answer; }
+
+std::vector<MessageBoxAnswerer::Box> MessageBoxAnswerer::Boxes() const { return g_boxes; }
+
+std::vector<std::string> MessageBoxAnswerer::Texts() const {
+    std::vector<std::string> texts;
+    for (const Box& box : g_boxes) texts.push_back(box.text);
+    return texts;
+}
+
+void RunSoon(std::function<void()> body, UINT delayMs) {
+    g_soon.push_back(std::move(body));
+    SetTimer(nullptr, 0, delayMs, &RunSoonTimer);
+}
+
 }  // namespace monitor_test

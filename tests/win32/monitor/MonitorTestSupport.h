@@ -136,6 +136,30 @@ protected:
     void TearDown() override { ClearRegistry(); }
 };
 
+// Answers the message boxes this thread shows with the program's caption: keeps each box's
+// caption and text and presses `answer` (IDYES, IDNO, IDOK, ...). One at a time.
+class MessageBoxAnswerer {
+public:
+    struct Box {
+        std::string caption, text;
+    };
+    explicit MessageBoxAnswerer(int answer);
+    ~MessageBoxAnswerer();
+    MessageBoxAnswerer(const MessageBoxAnswerer&) = delete;
+    MessageBoxAnswerer& operator=(const MessageBoxAnswerer&) = delete;
+    void SetAnswer(int answer);
+    std::vector<Box> Boxes() const;
+    // The texts of the boxes shown, in order.
+    std::vector<std::string> Texts() const;
+
+private:
+    HHOOK hook_;
+};
+
+// Runs `body` on this thread from the next message loop that turns (a modal one too), after
+// `delayMs`: how a test acts inside a window's modal run.
+void RunSoon(std::function<void()> body, UINT delayMs = 10);
+
 // SSIDs set through OID_802_11_SSID, in journal order (the dummy SSID of Disconnect included).
 std::vector<std::string> SsidSets();
 

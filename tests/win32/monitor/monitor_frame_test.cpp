@@ -330,40 +330,6 @@ TEST_F(FrameTest, FirstRunOpensTheWindowOnceByItself) {
     EXPECT_FALSE(second->State().IsFirstRun());
 }
 
-namespace {
-
-// Answers the frame's question boxes on this thread and keeps what they asked.
-class QuestionAnswerer {
-public:
-    explicit QuestionAnswerer(int answer) {
-        answer_ = answer;
-        asked_.clear();
-        hook_ = SetWindowsHookExA(WH_CBT, &Hook, nullptr, GetCurrentThreadId());
-    }
-    ~QuestionAnswerer() { UnhookWindowsHookEx(hook_); }
-    static const std::vector<std::pair<std::string, std::string>>& Asked() { return asked_; }
-
-private:
-    static LRESULT CALLBACK Hook(int code, WPARAM wParam, LPARAM lParam) {
-        if (code == HCBT_ACTIVATE) {
-            HWND box = reinterpret_cast<HWND>(wParam);
-            char cls[16] = {}, caption[128] = {}, text[512] = {};
-            GetClassNameA(box, cls, sizeof cls);
-            if (std::string(cls) == "#32770") {
-                GetWindowTextA(box, caption, sizeof caption);
-                GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
-                asked_.emplace_back(caption, text);
-                PostMessageA(box, WM_COMMAND, answer_, 0);
-            }
-        }
-        return CallNextHookEx(nullptr, code, wParam, lParam);
-    }
-    static inline int answer_ = IDNO;
-    static inline std::vector<std::pair<std::string, std::string>> asked_;
-    HHOOK hook_;
-};
-
-}  // namespace
 
 TEST_F(FrameTest, OpenTheMonitorAsksWhenZeroConfigurationManagesTheAdapter) {
     StagedAdapter adapter;
@@ -374,11 +340,11 @@ TEST_F(FrameTest, OpenTheMonitorAsksWhenZeroConfigurationManagesTheAdapter) {
         auto app = Start(calls);
         nvxsimClearJournal();
         {
-            QuestionAnswerer answerer(answer);
+            MessageBoxAnswerer answerer(answer);
             Open(*app);
-            ASSERT_EQ(QuestionAnswerer::Asked().size(), 1u);
-            EXPECT_EQ(QuestionAnswerer::Asked()[0].first, "Velmora Wireless Network Monitor");
-            EXPECT_EQ(QuestionAnswerer::Asked()[0].second, texts::AskSwitchToMonitor);
+            ASSERT_EQ(answerer.Boxes().size(), 1u);
+            EXPECT_EQ(answerer.Boxes()[0].caption, "Velmora Wireless Network Monitor");
+            EXPECT_EQ(answerer.Boxes()[0].text, texts::AskSwitchToMonitor);
         }
         if (answer == IDNO) {
             EXPECT_EQ(calls.created, 0) << "No leaves the window closed";
@@ -403,10 +369,10 @@ TEST_F(FrameTest, SwitchToZeroConfigurationAsksThenHidesAndStopsThePoll) {
         auto app = Start(calls);
         Open(*app);
         {
-            QuestionAnswerer answerer(answer);
+            MessageBoxAnswerer answerer(answer);
             SendMessageA(Frame(*app), WM_COMMAND, ID_TRAY_SWITCH, 0);
-            ASSERT_EQ(QuestionAnswerer::Asked().size(), 1u);
-            EXPECT_EQ(QuestionAnswerer::Asked()[0].second, texts::AskSwitchToZeroConfig);
+            ASSERT_EQ(answerer.Boxes().size(), 1u);
+            EXPECT_EQ(answerer.Boxes()[0].text, texts::AskSwitchToZeroConfig);
         }
         EXPECT_TRUE(app->Supervisor().GateOpen()) << "the gate opens again after the command";
         EXPECT_EQ(calls.hide, answer == IDYES ? 1 : 0);

@@ -21,13 +21,6 @@ using testing_support::SaveScreenshot;
 
 namespace {
 
-// Runs `body` on the user-interface thread while the frame's modal run of the window goes on.
-std::function<void()> g_body;
-void CALLBACK RunBody(HWND, UINT, UINT_PTR id, DWORD) {
-    KillTimer(nullptr, id);
-    if (g_body) std::exchange(g_body, nullptr)();
-}
-
 bool Rounded(HWND window) {
     HRGN region = CreateRectRgn(0, 0, 0, 0);
     const int kind = GetWindowRgn(window, region);
@@ -73,15 +66,14 @@ protected:
     // Opens the window from the frame and runs `body` inside the window's modal run, then ends it.
     void OpenAndRun(const std::function<void(CMonitorDlg&)>& body) {
         bool ran = false;
-        g_body = [&] {
+        RunSoon([&] {
             Pump(300, [&] { return window_ && window_->Handle() && IsWindowVisible(window_->Handle()); });
             if (window_ && window_->Handle()) {
                 body(*window_);
                 ran = true;
                 EndDialog(window_->Handle(), IDCANCEL);  // the product never ends it; the test must
             }
-        };
-        SetTimer(nullptr, 0, 10, &RunBody);
+        });
         SendMessageA(Frame(), WM_COMMAND, ID_TRAY_OPEN, 0);
         EXPECT_TRUE(ran) << "the window opened and the checks ran";
     }
