@@ -28,8 +28,3 @@ wifi_art(IDR_GIF_SCANNING GIF art/scanning.svg.in SIZE 48 48 FRAMES 8 DELAY 12)
 wifi_art(IDR_GIF_INTERNET_UP GIF art/globe.svg.in SIZE 64 64 FRAMES 3 DELAY 40 PARAMS UP=inline DOWN=none "SEA=#2b6cc4")
 wifi_art(IDR_GIF_INTERNET_DOWN GIF art/globe.svg.in SIZE 64 64 FRAMES 2 DELAY 50 PARAMS UP=none DOWN=inline "SEA=#8a96a6")
 
-wifi_art(IDB_LINK_STATUS_UNKNOWN BITMAP art/page-background.svg.in SIZE 581 302 PARAMS "TITLE=Link Information")
-wifi_art(IDB_SURVEY_PAGE BITMAP art/page-background.svg.in SIZE 581 302 PARAMS "TITLE=Site Survey")
-wifi_art(IDB_PROFILES_PAGE BITMAP art/page-background.svg.in SIZE 581 302 PARAMS "TITLE=Profiles")
-wifi_art(IDB_MORE_INFO BITMAP art/button.svg.in SIZE 105 23 PARAMS "FILL=#2b6cc4" "LABEL=More Information")
-wifi_art(IDB_MORE_INFO_PRESSED BITMAP art/button.svg.in SIZE 105 23 PARAMS "FILL=#133f7d" "LABEL=More Information")
