@@ -17,6 +17,7 @@
 #include "monitor/ui/Controls.h"
 #include "nvxsim/nvxsim.h"
 #include "tests/win32/monitor/MonitorTestSupport.h"
+#include "tests/win32/monitor/WindowFixture.h"
 #include "tests/win32/support/TestSupport.h"
 
 using namespace monitor_test;
@@ -44,51 +45,9 @@ bool Rounded(HWND window) {
     return ok;
 }
 
-class WindowTest : public MonitorFixture {
-protected:
-
-    std::unique_ptr<CMonitorApp> Start() {
-        MonitorUi ui;
-        ui.createWindow = [this](CMainFrame& frame) -> std::unique_ptr<IMonitorWindow> {
-            MonitorDlgContext context;
-            context.state = &app_->State();
-            context.supervisor = &app_->Supervisor();
-            context.probe = &app_->Probe();
-            context.frame = frame.hwnd();
-            auto window = std::make_unique<CMonitorDlg>(context);
-            window_ = window.get();
-            return window;
-        };
-        auto app = std::make_unique<CMonitorApp>(ui);
-        app_ = app.get();
-        EXPECT_TRUE(app->InitInstance());
-        return app;
-    }
-    HWND Frame() const { return app_->Frame()->hwnd(); }
-
-    // Opens the window from the frame and runs `body` inside the window's modal run, then ends it.
-    void OpenAndRun(const std::function<void(CMonitorDlg&)>& body) {
-        bool ran = false;
-        RunSoon([&] {
-            Pump(300, [&] { return window_ && window_->Handle() && IsWindowVisible(window_->Handle()); });
-            if (window_ && window_->Handle()) {
-                body(*window_);
-                ran = true;
-                EndDialog(window_->Handle(), IDCANCEL);  // the product never ends it; the test must
-            }
-        });
-        SendMessageA(Frame(), WM_COMMAND, ID_TRAY_OPEN, 0);
-        EXPECT_TRUE(ran) << "the window opened and the checks ran";
-    }
-
-    Recorder recorder_;
-    CMonitorApp* app_ = nullptr;
-    CMonitorDlg* window_ = nullptr;
-};
-
 }  // namespace
 
-TEST_F(WindowTest, OpensRoundedWithItsPagesAndReevaluates) {
+TEST_F(WindowFixture, OpensRoundedWithItsPagesAndReevaluates) {
     StoreCurrentProfile(OpenProfile("Home", "Velmora-Home"));
     auto app = Start();
     OpenAndRun([&](CMonitorDlg& w) {
@@ -129,7 +88,7 @@ TEST_F(WindowTest, OpensRoundedWithItsPagesAndReevaluates) {
     });
 }
 
-TEST_F(WindowTest, TabsSwitchPagesAndTimersAndTheCurrentTabDoesNothing) {
+TEST_F(WindowFixture, TabsSwitchPagesAndTimersAndTheCurrentTabDoesNothing) {
     auto app = Start();
     OpenAndRun([&](CMonitorDlg& w) {
         Pump(50);
@@ -164,7 +123,7 @@ TEST_F(WindowTest, TabsSwitchPagesAndTimersAndTheCurrentTabDoesNothing) {
     });
 }
 
-TEST_F(WindowTest, EscapeAndCloseHideTheSameWindowThatOpensAgain) {
+TEST_F(WindowFixture, EscapeAndCloseHideTheSameWindowThatOpensAgain) {
     auto app = Start();
     OpenAndRun([&](CMonitorDlg& w) {
         HWND handle = w.Handle();
@@ -224,7 +183,7 @@ private:
 
 }  // namespace
 
-TEST_F(WindowTest, PagesShowTheirWholeBackgroundAndIgnoreEnterAndEscape) {
+TEST_F(WindowFixture, PagesShowTheirWholeBackgroundAndIgnoreEnterAndEscape) {
     auto app = Start();
     OpenAndRun([&](CMonitorDlg& w) {
         struct Case {
@@ -247,7 +206,7 @@ TEST_F(WindowTest, PagesShowTheirWholeBackgroundAndIgnoreEnterAndEscape) {
     });
 }
 
-TEST_F(WindowTest, EditorPagesGoForwardAndBackAndLeaveTogether) {
+TEST_F(WindowFixture, EditorPagesGoForwardAndBackAndLeaveTogether) {
     auto app = Start();
     OpenAndRun([&](CMonitorDlg& w) {
         WLAN_PROFILE record{};
@@ -317,7 +276,7 @@ TEST_F(WindowTest, EditorPagesGoForwardAndBackAndLeaveTogether) {
     });
 }
 
-TEST_F(WindowTest, StartingAConnectionShowsLinkInformationAndHandsTheRecordToTheWorker) {
+TEST_F(WindowFixture, StartingAConnectionShowsLinkInformationAndHandsTheRecordToTheWorker) {
     LoadScenario("network ssid=\"Harbour\" bssid=00:14:6C:00:00:01 channel=6 rssi=-50\n");
     auto app = Start();
     OpenAndRun([&](CMonitorDlg& w) {
