@@ -1,5 +1,6 @@
 // wifimon.cpp - the monitor program's entry: start up, or end silently when another instance runs.
 #include <windows.h>
+#include <commctrl.h>
 
 #include <memory>
 
@@ -8,6 +9,10 @@
 #include "monitor/pages/MonitorDlg.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+    // Registers the control classes the windows use: with the Common Controls 6 manifest Windows XP
+    // creates them only after this call, and the IP address class needs it under every version.
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES | ICC_INTERNET_CLASSES};
+    InitCommonControlsEx(&controls);
     CMonitorApp* running = nullptr;  // the factory runs only once the application exists
     MonitorUi ui;
     ui.createWindow = [&running](CMainFrame& frame) -> std::unique_ptr<IMonitorWindow> {
