@@ -186,6 +186,7 @@ TEST_F(SessionTest, AdapterPluggedInLaterIsBoundAndTheProfileApplied) {
         size_t(std::max(applied, 0)));
     EXPECT_GE(shown, 0) << "the tray shows the connection";
     EXPECT_LE(session.Elapsed(), 8000u + 5000u) << "within a few seconds of the arrival";
+    Sleep(1200);  // the shell repaints the notification area
     testing_support::SaveScreenshot(nullptr, "session-arrival-tray");
 }
 
