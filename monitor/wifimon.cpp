@@ -26,5 +26,6 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     CMonitorApp app(ui);
     running = &app;
     if (!app.InitInstance()) return 0;
-    return app.Run();
+    // The frame has closed the adapter link and removed the icon; the threads end with the process.
+    ExitProcess(UINT(app.Run()));
 }

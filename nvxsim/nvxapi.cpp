@@ -1,6 +1,8 @@
 // nvxapi.cpp - the driver-access operations over the simulated adapter, and its test control.
 #include <windows.h>
+#include <dbt.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <fstream>
@@ -16,9 +18,13 @@
 
 namespace {
 
+DWORD WINAPI TimelineEntry(void*);
+
 // One adapter per process, shared by every thread that calls in.
 struct Simulator {
     std::mutex lock;
+    HANDLE wake = nullptr;  // the timeline's thread looks at the clock again
+    bool timelineRuns = false;
     std::unique_ptr<nvxsim::AdapterModel> model;
     std::string startupError;
     uint64_t clockOffsetMs = 0;
@@ -35,13 +41,28 @@ struct Simulator {
 
     // Every model this process makes reports to the journal file, when one is named.
     void Install(const nvxsim::Scenario& scenario) {
-        model = std::make_unique<nvxsim::AdapterModel>(scenario);
+        model = std::make_unique<nvxsim::AdapterModel>(scenario, NowMs());
+        if (model->NextTimelineMs()) FollowTimeline();
         char path[MAX_PATH];
         const DWORD n = GetEnvironmentVariableA("NVXSIM_JOURNAL", path, sizeof path);
         if (n == 0 || n >= sizeof path) return;
         model->SetJournalObserver([file = std::string(path)](const nvxsim::JournalEntry& entry) {
             AppendLine(file, nvxsim::JournalLine(entry));
         });
+    }
+
+    // A thread applies the timeline's items when they are due, also while nobody calls in, and
+    // broadcasts the device-nodes-changed event when the adapter comes or goes. Called under the lock.
+    void FollowTimeline() {
+        if (!wake) wake = CreateEventA(nullptr, FALSE, FALSE, nullptr);
+        if (!timelineRuns && wake) {
+            // Never joined: it waits for the next item, and ends with the process.
+            if (HANDLE thread = CreateThread(nullptr, 0, &TimelineEntry, nullptr, 0, nullptr)) {
+                CloseHandle(thread);
+                timelineRuns = true;
+            }
+        }
+        if (wake) SetEvent(wake);
     }
 
     // Opened per line and shared, so that another process can follow the file as it grows.
@@ -83,6 +104,25 @@ Simulator& Sim() {
     return sim;
 }
 
+DWORD WINAPI TimelineEntry(void*) {
+    Simulator& sim = Sim();
+    for (;;) {
+        DWORD waitMs = INFINITE;
+        uint32_t events = 0;
+        {
+            std::lock_guard guard(sim.lock);
+            const uint64_t now = sim.NowMs();
+            nvxsim::AdapterModel& model = sim.Model();
+            model.AdvanceTimeline(now);
+            events = model.TakeDeviceEvents();
+            if (const auto next = model.NextTimelineMs()) waitMs = DWORD(std::min<uint64_t>(*next - now, 60000));
+        }
+        // As Windows does when a device is plugged in or out; posted, so no window holds this thread up.
+        for (; events > 0; --events) PostMessageA(HWND_BROADCAST, WM_DEVICECHANGE, DBT_DEVNODES_CHANGED, 0);
+        WaitForSingleObject(sim.wake, waitMs);
+    }
+}
+
 void CopyText(const std::string& text, char* out, uint32_t size) {
     if (!out || size == 0) return;
     std::snprintf(out, size, "%s", text.c_str());
@@ -108,7 +148,7 @@ extern "C" {
 int32_t __cdecl nvxConnectByHardwareId(const char* const* patterns, uint32_t count, uint32_t, uint32_t) {
     Simulator& sim = Sim();
     std::lock_guard guard(sim.lock);
-    return sim.Model().Connect(patterns, count);
+    return sim.Model().Connect(patterns, count, sim.NowMs());
 }
 
 int32_t __cdecl nvxIssueQueryOid(uint32_t oid, void* buffer, uint32_t length, uint32_t* returned) {
@@ -168,6 +208,7 @@ void __cdecl nvxsimSetAdapterPresent(int32_t present) {
     Simulator& sim = Sim();
     std::lock_guard guard(sim.lock);
     sim.Model().SetAdapterPresent(present != 0);
+    sim.Model().TakeDeviceEvents();  // the test sends the broadcast itself, if it wants one
 }
 
 void __cdecl nvxsimFailNext(uint32_t oid, int32_t status, uint32_t times) {
@@ -186,6 +227,7 @@ void __cdecl nvxsimAdvanceClock(uint32_t ms) {
     Simulator& sim = Sim();
     std::lock_guard guard(sim.lock);
     sim.clockOffsetMs += ms;
+    if (sim.wake) SetEvent(sim.wake);  // items may be due now
 }
 
 int32_t __cdecl nvxsimIsBound(void) {

@@ -23,7 +23,9 @@ struct AppState {
     std::atomic<uint32_t> baselineBytesTransmitted{0};
     char inUseProfileName[128] = {};
     int32_t defaultProfilePresent = 1;
-    int32_t reconnectGuard = 0;              // -1 idle, 2 a rebind was attempted
+    // -1 idle, 2 a rebind was attempted. Idle from the start, so that an adapter plugged in after
+    // the start is bound at its first arrival.
+    int32_t reconnectGuard = -1;
     std::atomic<int32_t> zeroControlState{2};  // 2: not known until the monitor window opens
     int32_t firstStart = 0;
 

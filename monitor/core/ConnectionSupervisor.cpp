@@ -1,6 +1,7 @@
 // ConnectionSupervisor.cpp - see ConnectionSupervisor.h.
 #include "monitor/core/ConnectionSupervisor.h"
 
+#include <chrono>
 #include <cstring>
 
 #include "adapter/RegKey.h"
@@ -11,14 +12,31 @@
 #include "monitor/core/portable/MonitorTexts.h"
 #include "monitor/core/portable/ZeroControlWatch.h"
 
+// One connect worker: its thread and the event that cancels it.
+struct CConnectionSupervisor::Worker {
+    HANDLE thread = nullptr;
+    HANDLE cancel = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    Worker() = default;
+    Worker(const Worker&) = delete;
+    Worker& operator=(const Worker&) = delete;
+    ~Worker() {
+        if (thread) CloseHandle(thread);
+        if (cancel) CloseHandle(cancel);
+    }
+};
+
 struct CConnectionSupervisor::WorkerArgs {
     CConnectionSupervisor* supervisor;
     std::atomic<WLAN_PROFILE*>* slot;
+    std::shared_ptr<Worker> self;
+    std::shared_ptr<Worker> previous;  // cancelled; this worker talks to the adapter once it stopped
 };
 
 namespace {
 
 bool IsAdhoc(const WLAN_PROFILE& p) { return p.AssociationMode == 0 || p.AssociationMode == 2; }
+
+bool Signalled(HANDLE event) { return event && WaitForSingleObject(event, 0) == WAIT_OBJECT_0; }
 
 // Waits for `done` while still handing out messages sent to this thread's windows,
 // so a worker inside SendMessage to the frame can finish.
@@ -26,7 +44,7 @@ template <typename Done>
 void PumpUntil(Done done, DWORD timeoutMs) {
     const DWORD start = GetTickCount();
     while (!done() && GetTickCount() - start < timeoutMs) {
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_SENDMESSAGE);
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_SENDMESSAGE);
         MSG msg;
         PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
     }
@@ -37,18 +55,33 @@ void PumpUntil(Done done, DWORD timeoutMs) {
 CConnectionSupervisor::CConnectionSupervisor(AppState& state) : state_(state) {}
 
 CConnectionSupervisor::~CConnectionSupervisor() {
-    // In the program the workers end with the process; a test's supervisor outlives none of them.
+    // The program ends its process without coming here (its threads end with it); a test's
+    // supervisor outlives its threads.
     if (watcher_) {
         SetEvent(stopWatcher_);
         PumpUntil([&] { return WaitForSingleObject(watcher_, 0) == WAIT_OBJECT_0; }, 10000);
         CloseHandle(watcher_);
-        CloseHandle(stopWatcher_);
     }
-    PumpUntil([&] { return runningWorkers_ == 0; }, 15000);
-    if (worker_) CloseHandle(worker_);
+    if (stopWatcher_) CloseHandle(stopWatcher_);
+    if (refreshWatcher_) CloseHandle(refreshWatcher_);
+    if (worker_) SetEvent(worker_->cancel);
+    WaitForWorkers(15000);
+    worker_.reset();
     if (state_.currentProfile == currentProfile_.get()) state_.currentProfile = nullptr;
     const uint8_t* survey = scanBuffer_;
     state_.currentSurvey.compare_exchange_strong(survey, nullptr);
+}
+
+void CConnectionSupervisor::WaitForWorkers(uint32_t ms) {
+    PumpUntil([&] { return runningWorkers_ == 0; }, ms);
+}
+
+template <typename Call>
+bool CConnectionSupervisor::AdapterStep(HANDLE cancel, Call call) {
+    std::lock_guard<std::timed_mutex> hold(adapterSteps_);
+    if (linkClosed_ || Signalled(cancel)) return false;
+    call();
+    return true;
 }
 
 void CConnectionSupervisor::ReadBaselines() {
@@ -72,8 +105,9 @@ int32_t CConnectionSupervisor::StartupBind() {
     }
     WLAN_PROFILE& profile = *currentProfile_;
 
+    // Read access is enough: a user who may not write HKEY_LOCAL_MACHINE still gets the profile.
     CRegKey key;
-    if (key.Open(HKEY_LOCAL_MACHINE, texts::ProfileKey, KEY_ALL_ACCESS) != ERROR_SUCCESS) return 0;
+    if (key.Open(HKEY_LOCAL_MACHINE, texts::ProfileKey, KEY_READ) != ERROR_SUCCESS) return 0;
     char name[sizeof profile.ProfileName] = {};
     DWORD size = sizeof name;
     if (key.Query(texts::CurrentProfileValue, name, size) != ERROR_SUCCESS) return 0;
@@ -83,12 +117,14 @@ int32_t CConnectionSupervisor::StartupBind() {
     profile.ProfileName[length] = '\0';
 
     CRegKey subkey;
-    if (subkey.Open(key.get(), profile.ProfileName, KEY_ALL_ACCESS) != ERROR_SUCCESS) return 0;
+    if (subkey.Open(key.get(), profile.ProfileName, KEY_READ) != ERROR_SUCCESS) return 0;
     ReadProfile(&profile);
     std::memcpy(state_.inUseProfileName, profile.ProfileName, sizeof state_.inUseProfileName);
 
     if (IsAdhoc(profile)) DecideAdhoc(profile, nullptr);
     if (ZeroControlEnabled() == 0) {
+        // A worker may be applying another profile (the adapter came back): not in between its calls.
+        std::lock_guard<std::timed_mutex> hold(adapterSteps_);
         ConnectToNetwork(&profile);
         SetNetIPInfo(AdapterDescription(), &profile);
     }
@@ -98,17 +134,42 @@ int32_t CConnectionSupervisor::StartupBind() {
 
 int32_t CConnectionSupervisor::ZeroControlEnabled() {
     std::lock_guard<std::mutex> hold(zeroControlCalls_);
-    return IsWindowsZeroControlEnabled();
+    const int32_t answer = IsWindowsZeroControlEnabled();
+    lastZeroControl_ = answer;
+    return answer;
 }
 
 int32_t CConnectionSupervisor::EnableZeroControl(int32_t enable) {
-    std::lock_guard<std::mutex> hold(zeroControlCalls_);
-    return EnableWindowsZeroControl(enable);
+    int32_t result;
+    {
+        std::lock_guard<std::mutex> hold(zeroControlCalls_);
+        result = EnableWindowsZeroControl(enable);
+    }
+    RefreshZeroControlAnswer();  // the menu's text follows without asking on the window thread
+    return result;
+}
+
+void CConnectionSupervisor::RefreshZeroControlAnswer() {
+    if (refreshWatcher_) SetEvent(refreshWatcher_);
 }
 
 int32_t CConnectionSupervisor::CloseAdapterLink() {
     DisconnectToAdapter();
     return 0;
+}
+
+void CConnectionSupervisor::Shutdown(uint32_t boundMs) {
+    if (stopWatcher_) SetEvent(stopWatcher_);
+    if (worker_) SetEvent(worker_->cancel);
+    const DWORD start = GetTickCount();
+    // A worker in one of its waits stops at once; one inside a library call stops after it.
+    WaitForWorkers(boundMs);
+    const DWORD spent = GetTickCount() - start;
+    std::unique_lock<std::timed_mutex> hold(adapterSteps_, std::defer_lock);
+    (void)hold.try_lock_for(std::chrono::milliseconds(spent < boundMs ? boundMs - spent : 0));
+    // Past the bound a worker stuck in a call is left to it: it makes no further call.
+    linkClosed_ = true;
+    CloseAdapterLink();
 }
 
 void CConnectionSupervisor::DecideAdhoc(WLAN_PROFILE& profile, IMonitorWindow* openedWindow) {
@@ -123,44 +184,74 @@ void CConnectionSupervisor::DecideAdhoc(WLAN_PROFILE& profile, IMonitorWindow* o
 }
 
 void CConnectionSupervisor::StartConnectWorker(WLAN_PROFILE* profile) {
-    if (worker_) CloseHandle(worker_);  // dropped, neither waited for nor stopped
-    worker_ = nullptr;
     workerSlot_ = profile;
+    std::shared_ptr<Worker> previous = std::move(worker_);
+    if (previous) SetEvent(previous->cancel);
+    if (linkClosed_) return;
+    auto next = std::make_shared<Worker>();
+    if (!next->cancel) return;
     ++runningWorkers_;
-    auto* args = new WorkerArgs{this, &workerSlot_};
-    worker_ = CreateThread(nullptr, 0, &ConnectWorkerEntry, args, 0, nullptr);
-    if (!worker_) {
+    auto* args = new WorkerArgs{this, &workerSlot_, next, std::move(previous)};
+    // Suspended until its handle is stored: the next request may wait for it at once.
+    next->thread = CreateThread(nullptr, 0, &ConnectWorkerEntry, args, CREATE_SUSPENDED, nullptr);
+    if (!next->thread) {
         delete args;
         --runningWorkers_;
+        return;
     }
+    worker_ = next;
+    ResumeThread(next->thread);
 }
 
 DWORD WINAPI CConnectionSupervisor::ConnectWorkerEntry(void* p) {
     std::unique_ptr<WorkerArgs> args(static_cast<WorkerArgs*>(p));
-    args->supervisor->RunConnectWorker(*args->slot);
-    --args->supervisor->runningWorkers_;
+    CConnectionSupervisor* supervisor = args->supervisor;
+    supervisor->RunConnectWorker(*args);
+    args.reset();
+    --supervisor->runningWorkers_;
     return 1;
 }
 
-void CConnectionSupervisor::RunConnectWorker(std::atomic<WLAN_PROFILE*>& slot) {
+void CConnectionSupervisor::RunConnectWorker(WorkerArgs& args) {
+    const HANDLE cancel = args.self->cancel;
+    if (args.previous) {
+        // On this thread, never the window's: the cancelled worker stops before its next call.
+        HANDLE either[2] = {args.previous->thread, cancel};
+        WaitForMultipleObjects(2, either, FALSE, PreviousWorkerWaitMs);
+        args.previous.reset();
+    }
     // The slot is read each time: a later request that rewrites it changes what this worker applies.
-    Disconnect();
-    monitor_platform::SleepMs(1500);
-    ConnectToNetwork(slot.load());
-    ReadBaselines();
+    std::atomic<WLAN_PROFILE*>& slot = *args.slot;
+    if (!AdapterStep(cancel, [] { Disconnect(); })) return;
+    if (monitor_platform::WaitOrCancel(1500, cancel)) return;
+    if (!AdapterStep(cancel, [&] {
+            ConnectToNetwork(slot.load());
+            ReadBaselines();
+        }))
+        return;
     state_.statisticsOffset = 0;
     state_.connectionStart = CounterNow();
     state_.lastStatisticsRead = 0;
-    monitor_platform::SleepMs(2000);
-    SetNetIPInfo(AdapterDescription(), slot.load());
+    if (monitor_platform::WaitOrCancel(2000, cancel)) return;
+    if (!AdapterStep(cancel, [&] { SetNetIPInfo(AdapterDescription(), slot.load()); })) return;
     inUseProfile_ = slot.load();
     // Timers belong to the window's own thread: the frame starts the page's refresh.
     if (frame_) PostMessageA(frame_, WM_CONNECT_FINISHED, 0, 0);
 }
 
+void CConnectionSupervisor::CloseGate() {
+    ++gateEpoch_;
+    ++gateClosed_;
+}
+
+void CConnectionSupervisor::OpenGate() {
+    if (gateClosed_ > 0) --gateClosed_;
+}
+
 bool CConnectionSupervisor::StartWatcher() {
     if (watcherThreadId_ != 0) return false;
     stopWatcher_ = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    refreshWatcher_ = CreateEventA(nullptr, FALSE, FALSE, nullptr);
     watcher_ = CreateThread(nullptr, 0, &WatcherEntry, this, 0, &watcherThreadId_);
     return watcher_ != nullptr;
 }
@@ -171,15 +262,23 @@ DWORD WINAPI CConnectionSupervisor::WatcherEntry(void* self) {
 }
 
 void CConnectionSupervisor::RunWatcher() {
+    // Nobody has asked yet (no profile to apply at start): the tray menu needs an answer.
+    bool refresh = lastZeroControl_ < 0;
     for (;;) {
         const int32_t known = state_.zeroControlState;
-        if (gateOpen_ && zerocontrol::ShouldAsk(known)) {
+        const uint32_t epoch = gateEpoch_;
+        if (GateOpen() && zerocontrol::ShouldAsk(known)) {
             const int32_t answer = ZeroControlEnabled();
             // The frame applies the change on its own thread, where it cannot meet a switch half-done.
-            if (zerocontrol::Compare(known, answer) != zerocontrol::Change::None && frame_) {
-                SendMessageA(frame_, WM_WATCHER_REPORT, WPARAM(answer), 0);
+            if (zerocontrol::Compare(known, answer) != zerocontrol::Change::None && frame_ && !Signalled(stopWatcher_)) {
+                SendMessageA(frame_, WM_WATCHER_REPORT, WPARAM(answer), LPARAM(epoch));
             }
+        } else if (refresh) {
+            ZeroControlEnabled();
         }
-        if (WaitForSingleObject(stopWatcher_, watcherPeriodMs_) == WAIT_OBJECT_0) return;
+        HANDLE events[2] = {stopWatcher_, refreshWatcher_};
+        const DWORD woke = WaitForMultipleObjects(2, events, FALSE, watcherPeriodMs_);
+        if (woke == WAIT_OBJECT_0) return;
+        refresh = woke == WAIT_OBJECT_0 + 1;
     }
 }

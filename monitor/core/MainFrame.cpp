@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-#include "monitor/core/MonitorApp.h"
+#include "monitor/core/ConnectionSupervisor.h"
 #include "monitor/core/Platform.h"
 #include "monitor/core/portable/DeviceChange.h"
 #include "monitor/core/portable/MonitorTexts.h"
@@ -30,7 +30,8 @@ bool IsAdhoc(const WLAN_PROFILE& p) { return p.AssociationMode == 0 || p.Associa
 
 UINT IconPressedMessage() { return g_iconPressed; }
 
-CMainFrame::CMainFrame(CMonitorApp& app) : app_(app) {}
+CMainFrame::CMainFrame(const FrameContext& context)
+    : state_(*context.state), supervisor_(*context.supervisor), ui_(*context.ui) {}
 
 CMainFrame::~CMainFrame() {
     if (hwnd_) DestroyWindow(hwnd_);
@@ -73,8 +74,8 @@ LRESULT CMainFrame::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_COMMAND: OnCommand(LOWORD(wParam)); return 0;
         case WM_DEVICECHANGE: return OnDeviceChange(wParam);
         case WM_MONITOR_REEVALUATE: return OnReevaluate();
-        case WM_MONITOR_SWITCH_ZERO_CONTROL: app_.Supervisor().EnableZeroControl(int32_t(wParam)); return 0;
-        case WM_WATCHER_REPORT: OnWatcherReport(int32_t(wParam)); return 0;
+        case WM_MONITOR_SWITCH_ZERO_CONTROL: supervisor_.EnableZeroControl(int32_t(wParam)); return 0;
+        case WM_WATCHER_REPORT: OnWatcherReport(int32_t(wParam), uint32_t(lParam)); return 0;
         case WM_CONNECT_FINISHED: OnConnectFinished(); return 0;
         default: return DefWindowProcA(hwnd_, message, wParam, lParam);
     }
@@ -83,7 +84,7 @@ LRESULT CMainFrame::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
 void CMainFrame::OnCreate() {
     LARGE_INTEGER frequency;
     QueryPerformanceFrequency(&frequency);
-    app_.State().counterFrequency = uint32_t(frequency.QuadPart);
+    state_.counterFrequency = uint32_t(frequency.QuadPart);
     tray_.Update(hwnd_, g_iconPressed, NIM_ADD, IDI_TRAY_DISABLED, tray::TipScanning);
     StartPoll();
 }
@@ -93,7 +94,7 @@ void CMainFrame::StartPoll() { SetTimer(hwnd_, TIMER_FRAME_POLL, PollPeriodMs, n
 void CMainFrame::SetIcon(UINT iconId, const char* tip) { tray_.Update(hwnd_, g_iconPressed, NIM_MODIFY, iconId, tip); }
 
 void CMainFrame::OnPoll() {
-    AppState& state = app_.State();
+    AppState& state = state_;
     const bool xp = IsWindowsXpFlag();
     tray::LinkView view = tray::LinkView::Disabled;
     if (state.adapterBound == 1) {
@@ -130,7 +131,8 @@ void CMainFrame::ShowConnectedIcon() {
 }
 
 void CMainFrame::OnClose() {
-    app_.Supervisor().CloseAdapterLink();
+    // Workers stop before their next adapter call; the link closes after them.
+    supervisor_.Shutdown();
     DestroyWindow(hwnd_);
 }
 
@@ -170,8 +172,11 @@ HMENU CMainFrame::BuildTrayMenu() const {
     OSVERSIONINFOA version{};
     version.dwOSVersionInfoSize = sizeof version;
     GetVersionExA(&version);  // asked afresh, not the start-up flag
-    const bool zeroControl = texts::IsWindowsXp(version.dwMajorVersion, version.dwMinorVersion) &&
-                             app_.Supervisor().ZeroControlEnabled() != 0;
+    // The service's last answer (at most one watcher pass old): asking here would hold the menu
+    // back for the presence probe. The watcher asks afresh for the next menu.
+    const bool xp = texts::IsWindowsXp(version.dwMajorVersion, version.dwMinorVersion);
+    const bool zeroControl = xp && supervisor_.LastZeroControlAnswer() > 0;
+    if (xp) supervisor_.RefreshZeroControlAnswer();
     const tray::MenuForm form = tray::ChooseMenuForm(version.dwMajorVersion, version.dwMinorVersion, zeroControl);
     if (form.keepSwitchItem) {
         ModifyMenuA(items, ID_TRAY_SWITCH, MF_BYCOMMAND | MF_STRING, ID_TRAY_SWITCH, form.switchText);
@@ -200,24 +205,25 @@ bool CMainFrame::Ask(const char* question) const {
 }
 
 WLAN_PROFILE* CMainFrame::ProfileToApply() const {
-    return opened_ ? app_.Supervisor().InUseProfile().load() : app_.State().currentProfile;
+    return opened_ ? supervisor_.InUseProfile().load() : state_.currentProfile;
 }
 
 void CMainFrame::ApplyAfterTakingBack() {
-    app_.Supervisor().EnableZeroControl(0);
+    supervisor_.EnableZeroControl(0);
     if (WLAN_PROFILE* profile = ProfileToApply()) {
-        if (IsAdhoc(*profile)) app_.Supervisor().DecideAdhoc(*profile, opened_);
-        app_.Supervisor().StartConnectWorker(profile);
+        if (IsAdhoc(*profile)) supervisor_.DecideAdhoc(*profile, opened_);
+        supervisor_.StartConnectWorker(profile);
     }
 }
 
 void CMainFrame::OnOpenMonitor() {
-    CConnectionSupervisor& supervisor = app_.Supervisor();
-    if (app_.Supervisor().ZeroControlEnabled() == 1) {
+    int32_t zeroControl = supervisor_.ZeroControlEnabled();
+    if (zeroControl == 1) {
         if (!Ask(texts::AskSwitchToMonitor)) return;
-        supervisor.CloseGate();
+        supervisor_.CloseGate();
         ApplyAfterTakingBack();
-        supervisor.OpenGate();
+        supervisor_.OpenGate();
+        zeroControl = -1;  // switched: ask again below
     }
     StartPoll();
     ShowWindow(hwnd_, SW_SHOWMINNOACTIVE);
@@ -225,22 +231,23 @@ void CMainFrame::OnOpenMonitor() {
         opened_->Show();
         return;
     }
-    app_.State().zeroControlState = app_.Supervisor().ZeroControlEnabled();
-    if (!app_.Ui().createWindow) return;  // a program without its window side (tests of the frame alone)
-    window_ = app_.Ui().createWindow(*this);
+    state_.zeroControlState = zeroControl < 0 ? supervisor_.ZeroControlEnabled() : zeroControl;
+    // The Link Information page shows, and a later switch back applies, the current profile.
+    supervisor_.InUseProfile() = state_.currentProfile;
+    if (!ui_.createWindow) return;  // a program without its window side (tests of the frame alone)
+    window_ = ui_.createWindow(*this);
     opened_ = window_.get();
     if (opened_) opened_->RunModal();
 }
 
 void CMainFrame::OnSwitch() {
-    CConnectionSupervisor& supervisor = app_.Supervisor();
-    supervisor.CloseGate();
-    if (app_.Supervisor().ZeroControlEnabled() == 0) {
+    supervisor_.CloseGate();
+    if (supervisor_.ZeroControlEnabled() == 0) {
         if (Ask(texts::AskSwitchToZeroConfig)) {
             KillTimer(hwnd_, TIMER_FRAME_POLL);
             if (opened_) opened_->Hide();
             ShowWindow(hwnd_, SW_HIDE);
-            app_.Supervisor().EnableZeroControl(1);
+            supervisor_.EnableZeroControl(1);
         }
     } else if (Ask(texts::AskSwitchToMonitor)) {
         ApplyAfterTakingBack();
@@ -248,16 +255,16 @@ void CMainFrame::OnSwitch() {
         if (opened_) opened_->Show();
         ShowWindow(hwnd_, SW_SHOWMINNOACTIVE);
     }
-    supervisor.OpenGate();
+    supervisor_.OpenGate();
 }
 
 void CMainFrame::OnAbout() {
     if (FindWindowA(nullptr, texts::AboutTitle)) return;
-    if (app_.Ui().runAbout) app_.Ui().runAbout(hwnd_);
+    if (ui_.runAbout) ui_.runAbout(hwnd_);
 }
 
 LRESULT CMainFrame::OnDeviceChange(WPARAM event) {
-    AppState& state = app_.State();
+    AppState& state = state_;
     monitor_platform::SleepMs(500);
     KillTimer(hwnd_, TIMER_FRAME_POLL);
 
@@ -274,12 +281,12 @@ LRESULT CMainFrame::OnDeviceChange(WPARAM event) {
 
     switch (decision.action) {
         case device::Action::AdapterLost:
-            app_.Supervisor().CloseAdapterLink();
+            supervisor_.CloseAdapterLink();
             if (opened_) opened_->MarkLinkInfoStatusView();
             SendMessageA(hwnd_, WM_MONITOR_REEVALUATE, 1, 0);
             break;
         case device::Action::Rebind:
-            app_.Supervisor().StartupBind();
+            supervisor_.StartupBind();
             if (state.adapterBound == 1) {
                 if (opened_) {
                     opened_->RefillSiteSurvey();
@@ -296,17 +303,18 @@ LRESULT CMainFrame::OnDeviceChange(WPARAM event) {
 
 LRESULT CMainFrame::OnReevaluate() {
     if (!opened_) return 1;
-    const AppState& state = app_.State();
+    const AppState& state = state_;
     const bool bound = state.adapterBound == 1;
     const bool zeroControl = state.zeroControlState == 1;
     opened_->Reevaluate({bound && !zeroControl, zeroControl, bound});
     return 0;
 }
 
-void CMainFrame::OnWatcherReport(int32_t answer) {
-    AppState& state = app_.State();
-    // A report that raced a switch command is dropped; the next pass sees the service again.
-    if (!app_.Supervisor().GateOpen()) return;
+void CMainFrame::OnWatcherReport(int32_t answer, uint32_t epoch) {
+    AppState& state = state_;
+    // A report that raced a switch command (asked before the gate last closed) is dropped; the
+    // next pass sees the service again.
+    if (!supervisor_.GateOpen() || epoch != supervisor_.GateEpoch()) return;
     switch (zerocontrol::Compare(state.zeroControlState, answer)) {
         case zerocontrol::Change::None: return;
         case zerocontrol::Change::TookOver:

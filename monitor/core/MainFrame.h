@@ -6,17 +6,25 @@
 #include <memory>
 
 #include "adapter/wifiapi.h"
+#include "monitor/core/AppState.h"
 #include "monitor/core/MonitorWindow.h"
 #include "monitor/core/TrayIcon.h"
 
-class CMonitorApp;
+class CConnectionSupervisor;
+
+// What the frame works with; each owned by the application object, which outlives the frame.
+struct FrameContext {
+    AppState* state = nullptr;
+    CConnectionSupervisor* supervisor = nullptr;
+    const MonitorUi* ui = nullptr;
+};
 
 // "MONITOR_ICON_PRESSED", registered when the program loads.
 UINT IconPressedMessage();
 
 class CMainFrame {
 public:
-    explicit CMainFrame(CMonitorApp& app);
+    explicit CMainFrame(const FrameContext& context);
     ~CMainFrame();
     CMainFrame(const CMainFrame&) = delete;
     CMainFrame& operator=(const CMainFrame&) = delete;
@@ -47,7 +55,7 @@ private:
     void ShowTrayMenu();
     LRESULT OnDeviceChange(WPARAM event);
     LRESULT OnReevaluate();
-    void OnWatcherReport(int32_t answer);
+    void OnWatcherReport(int32_t answer, uint32_t epoch);
     void OnConnectFinished();
 
     void StartPoll();
@@ -57,7 +65,9 @@ private:
     WLAN_PROFILE* ProfileToApply() const;
     void ApplyAfterTakingBack();
 
-    CMonitorApp& app_;
+    AppState& state_;
+    CConnectionSupervisor& supervisor_;
+    const MonitorUi& ui_;
     HWND hwnd_ = nullptr;
     CTrayIcon tray_;
     int autoOpenMark_ = 0;

@@ -8,7 +8,6 @@
 
 namespace {
 
-CMonitorApp* g_app = nullptr;
 std::atomic<bool> g_windowsXp{true};
 
 }  // namespace
@@ -24,17 +23,13 @@ uint32_t CounterNow() {
 }
 
 CMonitorApp::CMonitorApp(MonitorUi ui) : ui_(std::move(ui)) {
-    g_app = this;
     g_windowsXp = true;  // its load-time value: the start-up bind passes the Windows XP description
 }
 
 CMonitorApp::~CMonitorApp() {
     frame_.reset();
     if (mutex_) CloseHandle(mutex_);
-    if (g_app == this) g_app = nullptr;
 }
-
-CMonitorApp& CMonitorApp::Instance() { return *g_app; }
 
 bool CMonitorApp::InitInstance() {
     mutex_ = CreateMutexA(nullptr, FALSE, texts::InstanceMutex);
@@ -44,7 +39,7 @@ bool CMonitorApp::InitInstance() {
         return false;  // silently: the first instance is not activated either
     }
 
-    frame_ = std::make_unique<CMainFrame>(*this);
+    frame_ = std::make_unique<CMainFrame>(FrameContext{&state_, &supervisor_, &ui_});
     if (!frame_->Create()) return false;
     ShowWindow(frame_->hwnd(), SW_HIDE);
     UpdateWindow(frame_->hwnd());
@@ -64,18 +59,19 @@ bool CMonitorApp::InitInstance() {
 }
 
 void CMonitorApp::ReadInstallerMarks() {
+    // Reading needs no write access: a user who may only read HKEY_LOCAL_MACHINE is not on a first run.
     CRegKey defaultProfile;
-    if (defaultProfile.Open(HKEY_LOCAL_MACHINE, texts::DefaultProfileKey, KEY_ALL_ACCESS) != ERROR_SUCCESS) {
+    if (defaultProfile.Open(HKEY_LOCAL_MACHINE, texts::DefaultProfileKey, KEY_READ) != ERROR_SUCCESS) {
         state_.defaultProfilePresent = 0;
     }
     CRegKey install;
-    if (install.Open(HKEY_LOCAL_MACHINE, texts::InstallKey, KEY_ALL_ACCESS) != ERROR_SUCCESS) return;
+    if (install.Open(HKEY_LOCAL_MACHINE, texts::InstallKey, KEY_READ) != ERROR_SUCCESS) return;
     DWORD firstStart = 0;
     DWORD size = sizeof firstStart;
     if (install.Query(texts::FirstStartValue, &firstStart, size) != ERROR_SUCCESS || firstStart != 1) return;
     state_.firstStart = 1;
-    CRegKey mark;
-    if (mark.Create(HKEY_LOCAL_MACHINE, texts::InstallKey, KEY_ALL_ACCESS) == ERROR_SUCCESS) {
+    CRegKey mark;  // failing to write it changes nothing else
+    if (mark.Create(HKEY_LOCAL_MACHINE, texts::InstallKey, KEY_SET_VALUE) == ERROR_SUCCESS) {
         mark.SetDword(texts::FirstStartValue, 0);
     }
 }

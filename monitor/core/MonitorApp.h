@@ -18,12 +18,10 @@ public:
     CMonitorApp(const CMonitorApp&) = delete;
     CMonitorApp& operator=(const CMonitorApp&) = delete;
 
-    // The one application object of the process (the pages reach the shared state through it).
-    static CMonitorApp& Instance();
-
     // Start-up; false when another instance runs, which ends the process at once.
     bool InitInstance();
-    // The message loop; returns the exit code.
+    // The message loop; returns the exit code. The program then ends its process at once: the
+    // watcher (and a worker stuck in a slow library call) end with it.
     int Run();
 
     AppState& State() { return state_; }

@@ -4,10 +4,16 @@
 namespace monitor_platform {
 namespace {
 
-void RealSleep(uint32_t ms) { ::Sleep(ms); }
+bool RealWait(uint32_t ms, HANDLE cancel) {
+    if (!cancel) {
+        ::Sleep(ms);
+        return false;
+    }
+    return WaitForSingleObject(cancel, ms) == WAIT_OBJECT_0;
+}
 
 Platform& Table() {
-    static Platform platform{&RealSleep, &::Shell_NotifyIconA, DefaultProbeHost};
+    static Platform platform{&RealWait, &::Shell_NotifyIconA, DefaultProbeHost};
     return platform;
 }
 

@@ -4,18 +4,25 @@
 #include <windows.h>
 #include <shellapi.h>
 
+#include <string>
+
 class CTrayIcon {
 public:
     CTrayIcon() = default;
     CTrayIcon(const CTrayIcon&) = delete;
     CTrayIcon& operator=(const CTrayIcon&) = delete;
 
-    // Loads icon `iconId`, fills the record and hands it to the shell (NIM_ADD or NIM_MODIFY). Returns 1.
+    // Loads icon `iconId`, fills the record and hands it to the shell (NIM_ADD or NIM_MODIFY).
+    // Until an add has succeeded every update adds (the taskbar may not exist yet); a modification
+    // that changes neither the image nor the tip is not sent. Returns 1.
     int Update(HWND owner, UINT callbackMessage, DWORD operation, UINT iconId, const char* tip);
     // Removes the icon if it was added.
     void Remove();
-    bool Added() const { return record_.hIcon != nullptr; }
+    bool Added() const { return added_; }
 
 private:
     NOTIFYICONDATAA record_{};
+    bool added_ = false;  // the shell has the icon: independent of whether its image loaded
+    UINT shownId_ = 0;    // the image and tip the shell shows
+    std::string shownTip_;
 };

@@ -2,7 +2,9 @@
 #include "nvxsim/model/AdapterModel.h"
 
 #include <cstring>
+#include <algorithm>
 #include <regex>
+#include <utility>
 
 #include "adapter/portable/Bytes.h"
 #include "nvxsim/model/BssidList.h"
@@ -57,7 +59,8 @@ bool FieldText(const std::vector<uint8_t>& record, size_t from, size_t to, std::
 
 }  // namespace
 
-AdapterModel::AdapterModel(Scenario scenario) : scenario_(std::move(scenario)) {
+AdapterModel::AdapterModel(Scenario scenario, uint64_t loadedAtMs)
+    : scenario_(std::move(scenario)), loadedAtMs_(loadedAtMs) {
     config_.Length = sizeof(ndis::Configuration);
     config_.BeaconPeriod = 100;
     config_.DSConfig = ChannelToKhz(6);
@@ -81,7 +84,9 @@ void AdapterModel::Record(CallKind kind, uint32_t oid, const uint8_t* data, uint
     if (observer_) observer_(journal_.back());
 }
 
-int32_t AdapterModel::Connect(const char* const* patterns, uint32_t count) {
+int32_t AdapterModel::Connect(const char* const* patterns, uint32_t count, uint64_t nowMs) {
+    AdvanceTimeline(nowMs);
+    CompleteScan(nowMs);
     int32_t status = StatusAdapterNotFound;
     if (auto injected = TakeInjected(CallConnect)) {
         status = *injected;
@@ -90,24 +95,94 @@ int32_t AdapterModel::Connect(const char* const* patterns, uint32_t count) {
             if (patterns[i] && PatternMatches(patterns[i], scenario_.adapter.hardwareId)) status = StatusSuccess;
     }
     bound_ = status == StatusSuccess;
+    if (bound_) {
+        deviceChanged_ = false;
+        boundAtMs_ = nowMs;
+    }
     Record(CallKind::Connect, CallConnect, nullptr, count, status);
     return status;
 }
 
 void AdapterModel::Disconnect() {
     bound_ = false;
+    boundAtMs_.reset();
     Record(CallKind::Disconnect, CallDisconnect, nullptr, 0, StatusSuccess);
 }
 
 void AdapterModel::SetAdapterPresent(bool present) {
+    if (present != scenario_.adapter.present) {
+        deviceChanged_ = true;
+        ++deviceEvents_;
+    }
     scenario_.adapter.present = present;
     if (!present) {
         // Surprise removal: the binding, the link, the counters and the scan results go with the device.
         bound_ = false;
+        boundAtMs_.reset();
         link_ = Link{};
         earlierTrafficMs_ = 0;
         scanDoneAtMs_.reset();
         bssidList_ = BssidList({});
+    }
+}
+
+uint32_t AdapterModel::TakeDeviceEvents() { return std::exchange(deviceEvents_, 0); }
+
+std::optional<uint64_t> AdapterModel::NextTimelineMs() const {
+    if (nextTimed_ >= scenario_.timeline.size()) return std::nullopt;
+    return loadedAtMs_ + scenario_.timeline[nextTimed_].atMs;
+}
+
+void AdapterModel::AdvanceTimeline(uint64_t nowMs) {
+    while (const auto due = NextTimelineMs()) {
+        if (*due > nowMs) break;
+        // Copied: a network line may be kept by the scenario.
+        const TimedItem item = scenario_.timeline[nextTimed_++];
+        ApplyTimed(item, *due);
+    }
+}
+
+void AdapterModel::ApplyTimed(const TimedItem& item, uint64_t atMs) {
+    switch (item.kind) {
+    case TimedItem::Kind::Adapter: {
+        const AdapterChange& c = item.adapter;
+        if (c.hardwareId) scenario_.adapter.hardwareId = *c.hardwareId;
+        if (c.mac) scenario_.adapter.mac = *c.mac;
+        if (c.driverVersion) scenario_.adapter.driverVersion = *c.driverVersion;
+        if (c.noise) scenario_.adapter.noise = *c.noise;
+        if (c.present) SetAdapterPresent(*c.present);
+        break;
+    }
+    case TimedItem::Kind::Network: AddNetwork(item.network, atMs); break;
+    case TimedItem::Kind::Gone: RemoveNetworks(item.ssid, atMs); break;
+    }
+}
+
+void AdapterModel::AddNetwork(const Network& network, uint64_t atMs) {
+    auto& networks = scenario_.networks;
+    auto same = std::find_if(networks.begin(), networks.end(), [&](const Network& n) { return n.ssid == network.ssid; });
+    if (same != networks.end()) {
+        *same = network;  // a link to it stays: the same access point, moved or changed
+        return;
+    }
+    networks.push_back(network);
+    // A driver keeps its configured SSID: the link comes back by itself when the network does.
+    const std::string wanted(reinterpret_cast<const char*>(ssid_.Ssid), ssid_.SsidLength);
+    const bool adhoc = infrastructureMode_ != ndis::ModeInfrastructure;
+    if (scenario_.adapter.present && link_.network < 0 && wanted == network.ssid && adhoc == network.adhoc)
+        Associate(atMs);
+}
+
+void AdapterModel::RemoveNetworks(const std::string& ssid, uint64_t atMs) {
+    auto& networks = scenario_.networks;
+    for (size_t i = networks.size(); i-- > 0;) {
+        if (networks[i].ssid != ssid) continue;
+        if (link_.network == int(i)) {
+            EndLink(atMs);  // the configured SSID stays
+        } else if (link_.network > int(i) && link_.network != OwnCell) {
+            --link_.network;
+        }
+        networks.erase(networks.begin() + std::ptrdiff_t(i));
     }
 }
 
@@ -118,7 +193,7 @@ void AdapterModel::FailNext(uint32_t oid, int32_t status, uint32_t times) {
 // What every OID request answers before the OID itself is looked at.
 std::optional<int32_t> AdapterModel::Refuse(uint32_t oid, const uint8_t* buffer, uint32_t length) {
     if (auto injected = TakeInjected(oid)) return injected;
-    if (!bound_) return StatusAdapterNotReady;
+    if (!bound_) return deviceChanged_ ? StatusDeviceChanged : StatusAdapterNotReady;
     if (!buffer && length > 0) return StatusInvalidData;
     return std::nullopt;
 }
@@ -126,6 +201,7 @@ std::optional<int32_t> AdapterModel::Refuse(uint32_t oid, const uint8_t* buffer,
 int32_t AdapterModel::Query(uint32_t oid, uint8_t* buffer, uint32_t length, uint32_t* returned, uint64_t nowMs) {
     int32_t status;
     if (returned) *returned = 0;
+    AdvanceTimeline(nowMs);
     CompleteScan(nowMs);
     if (auto refused = Refuse(oid, buffer, length))
         status = *refused;
@@ -137,6 +213,7 @@ int32_t AdapterModel::Query(uint32_t oid, uint8_t* buffer, uint32_t length, uint
 
 int32_t AdapterModel::Set(uint32_t oid, const uint8_t* buffer, uint32_t length, uint64_t nowMs) {
     int32_t status;
+    AdvanceTimeline(nowMs);
     CompleteScan(nowMs);
     if (auto refused = Refuse(oid, buffer, length))
         status = *refused;
@@ -146,12 +223,13 @@ int32_t AdapterModel::Set(uint32_t oid, const uint8_t* buffer, uint32_t length, 
     return status;
 }
 
-int32_t AdapterModel::SetCredentials(const uint8_t* record, uint64_t) {
+int32_t AdapterModel::SetCredentials(const uint8_t* record, uint64_t nowMs) {
     int32_t status;
+    AdvanceTimeline(nowMs);
     if (auto injected = TakeInjected(CallCredentials))
         status = *injected;
     else if (!bound_)
-        status = StatusAdapterNotReady;
+        status = deviceChanged_ ? StatusDeviceChanged : StatusAdapterNotReady;
     else if (!record || LoadU32(record) != CredentialsSize)
         status = StatusInvalidData;
     else {
@@ -330,9 +408,21 @@ void AdapterModel::Associate(uint64_t nowMs) {
 }
 
 void AdapterModel::CompleteScan(uint64_t nowMs) {
-    if (!scanDoneAtMs_ || nowMs < *scanDoneAtMs_) return;
-    const uint64_t at = *scanDoneAtMs_;
-    scanDoneAtMs_.reset();
+    // The latest of a requested scan and the background scans of a bound adapter, if newer.
+    std::optional<uint64_t> done;
+    if (scanDoneAtMs_ && *scanDoneAtMs_ <= nowMs) {
+        done = *scanDoneAtMs_;
+        scanDoneAtMs_.reset();
+    }
+    const uint64_t period = scenario_.backgroundScanMs;
+    if (boundAtMs_ && period > 0 && nowMs >= *boundAtMs_ + scenario_.scanTimeMs) {
+        const uint64_t since = nowMs - *boundAtMs_ - scenario_.scanTimeMs;
+        const uint64_t background = *boundAtMs_ + since / period * period + scenario_.scanTimeMs;
+        if (background > heardAtMs_ && (!done || background > *done)) done = background;
+    }
+    if (!done) return;
+    const uint64_t at = *done;
+    heardAtMs_ = at;
     std::vector<HeardBss> heard;
     for (size_t i = 0; i < scenario_.networks.size(); ++i) {
         const Network& n = scenario_.networks[i];

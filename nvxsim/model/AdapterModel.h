@@ -20,14 +20,22 @@ inline constexpr const char* DummySsid = "ONRAT-QUILLMXVWRadio2";
 
 class AdapterModel {
 public:
-    explicit AdapterModel(Scenario scenario = DefaultScenario());
+    // `loadedAtMs`: the clock's time when the scenario was loaded; its timeline counts from there.
+    explicit AdapterModel(Scenario scenario = DefaultScenario(), uint64_t loadedAtMs = 0);
 
-    int32_t Connect(const char* const* patterns, uint32_t count);
+    int32_t Connect(const char* const* patterns, uint32_t count, uint64_t nowMs);
     // Closes the binding; like a driver handle closing, the link stays as it is.
     void Disconnect();
     int32_t Query(uint32_t oid, uint8_t* buffer, uint32_t length, uint32_t* returned, uint64_t nowMs);
     int32_t Set(uint32_t oid, const uint8_t* buffer, uint32_t length, uint64_t nowMs);
     int32_t SetCredentials(const uint8_t* record, uint64_t nowMs);
+
+    // Applies the timeline's items that are due at `nowMs` (every call does this first).
+    void AdvanceTimeline(uint64_t nowMs);
+    // When the next timeline item is due, if any.
+    std::optional<uint64_t> NextTimelineMs() const;
+    // How often the adapter came or went since the last call: each is a device-nodes-changed event.
+    uint32_t TakeDeviceEvents();
 
     // Test control.
     void SetAdapterPresent(bool present);
@@ -65,6 +73,9 @@ private:
     void Associate(uint64_t nowMs);
     void EndLink(uint64_t nowMs);
     void CompleteScan(uint64_t nowMs);
+    void ApplyTimed(const TimedItem& item, uint64_t atMs);
+    void AddNetwork(const Network& network, uint64_t atMs);
+    void RemoveNetworks(const std::string& ssid, uint64_t atMs);
     uint64_t TrafficMs(uint64_t nowMs) const;
     bool Admits(const Network& network) const;
     bool KeyMatches(const Network& network) const;
@@ -96,7 +107,15 @@ private:
 
     // Scanning: the results of the last completed scan, as the driver delivers them.
     std::optional<uint64_t> scanDoneAtMs_;
+    std::optional<uint64_t> boundAtMs_;  // background scans run from here while bound
+    uint64_t heardAtMs_ = 0;             // when the list's scan completed
     std::vector<uint8_t> bssidList_;
+
+    // The timeline and the plug-and-play changes it (or the test control) made.
+    uint64_t loadedAtMs_ = 0;
+    size_t nextTimed_ = 0;
+    uint32_t deviceEvents_ = 0;
+    bool deviceChanged_ = false;  // the adapter came or went since the last binding: requests answer 4
 };
 
 }  // namespace nvxsim

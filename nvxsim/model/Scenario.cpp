@@ -1,6 +1,7 @@
 // Scenario.cpp - the default radio environment and the scenario file parser.
 #include "nvxsim/model/Scenario.h"
 
+#include <algorithm>
 #include <charconv>
 #include <map>
 #include <optional>
@@ -130,22 +131,79 @@ bool IsHex(const std::string& text) {
     return true;
 }
 
+// "8", "0.5", "12.25": seconds with at most three decimals, up to a day; in milliseconds.
+std::optional<uint32_t> ParseSeconds(std::string_view text) {
+    const size_t dot = text.find('.');
+    const std::string whole(text.substr(0, dot));
+    std::string fraction = dot == std::string_view::npos ? "" : std::string(text.substr(dot + 1));
+    if (whole.empty() || fraction.size() > 3 || (dot != std::string_view::npos && fraction.empty())) return std::nullopt;
+    const auto seconds = ParseInt(whole, 0, 86400);
+    fraction.resize(3, '0');
+    const auto ms = ParseInt(fraction, 0, 999);
+    if (!seconds || !ms || (*seconds == 86400 && *ms > 0)) return std::nullopt;
+    return uint32_t(*seconds * 1000 + *ms);
+}
+
 class ScenarioBuilder {
 public:
     bool Apply(const Line& line, std::string& error) {
         fields_ = &line.fields;
         bool ok = false;
         if (line.keyword == "adapter") {
-            ok = !sawAdapter_ ? AdapterLine(error) : (error = "second 'adapter' line", false);
+            AdapterChange change;
+            ok = !sawAdapter_ ? AdapterLine(change, error) : (error = "second 'adapter' line", false);
+            if (ok) ApplyChange(change, scenario_.adapter);
             sawAdapter_ = true;
         } else if (line.keyword == "timing") {
             ok = TimingLine(error);
         } else if (line.keyword == "network") {
-            ok = NetworkLine(error);
+            Network n;
+            ok = NetworkLine(n, error);
+            if (ok) scenario_.networks.push_back(n);
+        } else if (line.keyword == "gone") {
+            error = "'gone' needs a time: at SECONDS gone ssid=...";
+            return false;
         } else {
             error = "unknown keyword '" + line.keyword + "'";
             return false;
         }
+        return CheckUsed(line, ok, error);
+    }
+
+    // `at SECONDS ITEM`: an adapter, network or gone line applied that long after loading.
+    bool ApplyTimed(uint32_t atMs, const Line& line, std::string& error) {
+        fields_ = &line.fields;
+        TimedItem item;
+        item.atMs = atMs;
+        bool ok = false;
+        if (line.keyword == "adapter") {
+            item.kind = TimedItem::Kind::Adapter;
+            ok = AdapterLine(item.adapter, error);
+        } else if (line.keyword == "network") {
+            item.kind = TimedItem::Kind::Network;
+            ok = NetworkLine(item.network, error);
+        } else if (line.keyword == "gone") {
+            item.kind = TimedItem::Kind::Gone;
+            const std::string* ssid = Get("ssid");
+            ok = !ssid ? (error = "gone needs ssid=", false)
+                       : ssid->size() > 32 ? (error = "ssid longer than 32 characters", false) : true;
+            if (ok) item.ssid = *ssid;
+        } else {
+            error = "only adapter, network and gone lines can be timed";
+            return false;
+        }
+        if (!CheckUsed(line, ok, error)) return false;
+        auto& timeline = scenario_.timeline;
+        const auto after = std::upper_bound(timeline.begin(), timeline.end(), atMs,
+                                            [](uint32_t at, const TimedItem& t) { return at < t.atMs; });
+        timeline.insert(after, item);
+        return true;
+    }
+
+    Scenario& scenario() { return scenario_; }
+
+private:
+    bool CheckUsed(const Line& line, bool ok, std::string& error) {
         if (ok) {
             for (const auto& [key, value] : line.fields)
                 if (!used_.count(key)) {
@@ -157,9 +215,14 @@ public:
         return ok;
     }
 
-    Scenario& scenario() { return scenario_; }
+    static void ApplyChange(const AdapterChange& c, Adapter& a) {
+        if (c.present) a.present = *c.present;
+        if (c.hardwareId) a.hardwareId = *c.hardwareId;
+        if (c.mac) a.mac = *c.mac;
+        if (c.driverVersion) a.driverVersion = *c.driverVersion;
+        if (c.noise) a.noise = *c.noise;
+    }
 
-private:
     const std::string* Get(const char* key) {
         auto it = fields_->find(key);
         if (it == fields_->end()) return nullptr;
@@ -178,14 +241,17 @@ private:
         return true;
     }
 
-    bool AdapterLine(std::string& error) {
-        Adapter& a = scenario_.adapter;
+    bool AdapterLine(AdapterChange& a, std::string& error) {
         if (const std::string* v = Get("present")) {
             if (*v != "yes" && *v != "no") return error = "present must be yes or no", false;
             a.present = *v == "yes";
         }
         if (const std::string* v = Get("hardware-id")) a.hardwareId = *v;
-        if (const std::string* v = Get("mac"); v && !ParseMac(*v, a.mac)) return error = "mac must look like 00:11:22:33:44:55", false;
+        if (const std::string* v = Get("mac")) {
+            Mac mac;
+            if (!ParseMac(*v, mac)) return error = "mac must look like 00:11:22:33:44:55", false;
+            a.mac = mac;
+        }
         if (const std::string* v = Get("driver")) {
             unsigned parts[4];
             int n = 0;
@@ -198,24 +264,31 @@ private:
                 if (n < 3 && (p == end || *p++ != '.')) break;
             }
             if (n != 4 || p != end) return error = "driver must look like 5.3.0.41", false;
-            for (int i = 0; i < 4; ++i) a.driverVersion[i] = uint16_t(parts[i]);
+            std::array<uint16_t, 4> version{};
+            for (int i = 0; i < 4; ++i) version[size_t(i)] = uint16_t(parts[i]);
+            a.driverVersion = version;
         }
-        long long noise = a.noise;
-        if (!Int("noise", -120, 0, noise, error)) return false;
-        a.noise = int32_t(noise);
+        if (fields_->count("noise")) {
+            long long noise = 0;
+            if (!Int("noise", -120, 0, noise, error)) return false;
+            a.noise = int32_t(noise);
+        }
         return true;
     }
 
     bool TimingLine(std::string& error) {
-        long long associate = scenario_.associateDelayMs, scan = scenario_.scanTimeMs;
-        if (!Int("associate-ms", 0, 60000, associate, error) || !Int("scan-ms", 0, 60000, scan, error)) return false;
+        long long associate = scenario_.associateDelayMs, scan = scenario_.scanTimeMs,
+                  background = scenario_.backgroundScanMs;
+        if (!Int("associate-ms", 0, 60000, associate, error) || !Int("scan-ms", 0, 60000, scan, error) ||
+            !Int("background-scan-ms", 0, 600000, background, error))
+            return false;
         scenario_.associateDelayMs = uint32_t(associate);
         scenario_.scanTimeMs = uint32_t(scan);
+        scenario_.backgroundScanMs = uint32_t(background);
         return true;
     }
 
-    bool NetworkLine(std::string& error) {
-        Network n;
+    bool NetworkLine(Network& n, std::string& error) {
         const std::string* ssid = Get("ssid");
         if (!ssid) return error = "network needs ssid=", false;
         if (ssid->size() > 32) return error = "ssid longer than 32 characters", false;
@@ -244,7 +317,7 @@ private:
         if (const std::string* v = Get("identity")) n.identity = *v;
         if (const std::string* v = Get("password")) n.password = *v;
         if (const std::string* v = Get("certificate")) n.certificate = *v;
-        return CheckCredentials(n, error) && (scenario_.networks.push_back(n), true);
+        return CheckCredentials(n, error);
     }
 
     static bool CheckCredentials(const Network& n, std::string& error) {
@@ -306,7 +379,23 @@ Scenario DefaultScenario() {
     Network cell = MakeNetwork("PartyLine", {0x02, 0x3A, 0x11, 0x22, 0x33, 0x44}, 2, -70, Security::Open);
     cell.adhoc = true;
     cell.rateMbps = 11;
-    s.networks = {home, office, legacy, cafe, campus, hidden, far, cell};
+    // The rest of the street: every security kind and every channel has a network, from next door
+    // to barely heard.
+    Network library = MakeNetwork("Riverside Library", {0x00, 0x0B, 0x86, 0x30, 0x11, 0x05}, 5, -74, Security::WpaEap);
+    library.identity = "reader";
+    library.password = "quiet-please";
+    Network bakery = MakeNetwork("Bakery Guest", {0x00, 0x18, 0x39, 0x7A, 0x01, 0x07}, 7, -42, Security::Open);
+    Network kiosk = MakeNetwork("Station Kiosk", {0x00, 0x40, 0x96, 0x12, 0x34, 0x08}, 8, -83, Security::DynamicWep);
+    kiosk.identity = "kiosk";
+    kiosk.password = "ticket-to-ride";
+    kiosk.rateMbps = 11;
+    Network atelier = MakeNetwork("Atelier Nord", {0x00, 0x1F, 0x33, 0xC4, 0x5D, 0x0A}, 10, -55, Security::Wpa2Ccmp);
+    atelier.passphrase = "linen-and-clay";
+    Network ferry = MakeNetwork("Ferry Terminal", {0x00, 0x0C, 0x41, 0x9E, 0x77, 0x0C}, 12, -93, Security::Wep);
+    ferry.wepKey = "6B1F2E3D4C5B6A79881726354A";
+    Network mesh = MakeNetwork("Hilltop Mesh", {0x00, 0x22, 0x6B, 0x55, 0x0D, 0x0D}, 13, -77, Security::WpaMixed);
+    mesh.passphrase = "over-the-ridge";
+    s.networks = {home, office, legacy, cafe, campus, hidden, far, cell, library, bakery, kiosk, atelier, ferry, mesh};
     return s;
 }
 
@@ -325,7 +414,25 @@ ParseResult ParseScenario(std::string_view text) {
         if (first == std::string_view::npos || raw[first] == '#') continue;
         Line line;
         std::string error;
-        if (!LineParser(raw).Parse(line, error) || !builder.Apply(line, error)) {
+        bool ok;
+        if (const std::string_view rest = raw.substr(first); rest.substr(0, 3) == "at " || rest.substr(0, 3) == "at\t") {
+            // at SECONDS ITEM
+            std::string_view tail = rest.substr(3);
+            const size_t start = tail.find_first_not_of(" \t");
+            tail = start == std::string_view::npos ? std::string_view() : tail.substr(start);
+            const size_t end = tail.find_first_of(" \t");
+            const auto atMs = ParseSeconds(tail.substr(0, end));
+            if (!atMs) {
+                error = "at needs seconds (0 to 86400, at most three decimals) and an item";
+                ok = false;
+            } else {
+                ok = LineParser(end == std::string_view::npos ? std::string_view() : tail.substr(end)).Parse(line, error) &&
+                     builder.ApplyTimed(*atMs, line, error);
+            }
+        } else {
+            ok = LineParser(raw).Parse(line, error) && builder.Apply(line, error);
+        }
+        if (!ok) {
             result.error = "line " + std::to_string(lineNumber) + ": " + error;
             return result;
         }

@@ -3,6 +3,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -46,11 +47,32 @@ struct Adapter {
     int32_t noise = -92;  // dBm
 };
 
+// An `adapter` line of the timeline: only the keys it gives change.
+struct AdapterChange {
+    std::optional<bool> present;
+    std::optional<std::string> hardwareId;
+    std::optional<Mac> mac;
+    std::optional<std::array<uint16_t, 4>> driverVersion;
+    std::optional<int32_t> noise;
+};
+
+// One line of the timeline: `at SECONDS adapter|network|gone ...`.
+struct TimedItem {
+    enum class Kind { Adapter, Network, Gone };
+    uint32_t atMs = 0;  // after the scenario was loaded
+    Kind kind = Kind::Adapter;
+    AdapterChange adapter;
+    Network network;   // adds it, or replaces the network of the same SSID
+    std::string ssid;  // Gone: the network of this SSID leaves
+};
+
 struct Scenario {
     Adapter adapter;
     std::vector<Network> networks;
     uint32_t associateDelayMs = 800;
     uint32_t scanTimeMs = 1500;
+    uint32_t backgroundScanMs = 5000;  // a bound adapter scans by itself this often; 0: never
+    std::vector<TimedItem> timeline;   // in time order (file order for equal times)
 };
 
 // The environment the simulator starts with when no scenario file is given.

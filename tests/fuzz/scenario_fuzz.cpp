@@ -13,7 +13,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         // Whatever parsed must drive the model without faults.
         nvxsim::AdapterModel model(r.scenario);
         const char* pattern = ".*";
-        model.Connect(&pattern, 1);
+        model.Connect(&pattern, 1, 0);
         uint8_t ssid[36] = {};
         if (!r.scenario.networks.empty()) {
             const auto& n = r.scenario.networks.front().ssid;
@@ -28,6 +28,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         model.Set(0x0D01011A, nullptr, 0, 100000);
         std::vector<uint8_t> list(65536);
         if (model.Query(0x0D010217, list.data(), uint32_t(list.size()), &returned, 200000) == 0 && returned > list.size())
+            __builtin_trap();
+        // The whole timeline, then a scan over what it left in range.
+        model.Query(0x00010114, out, 4, &returned, 90000000);
+        model.Connect(&pattern, 1, 90000000);
+        model.Set(0x0D01011A, nullptr, 0, 90000000);
+        if (model.Query(0x0D010217, list.data(), uint32_t(list.size()), &returned, 90100000) == 0 && returned > list.size())
             __builtin_trap();
     }
     return 0;

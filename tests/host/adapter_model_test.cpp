@@ -17,7 +17,7 @@ const char* kPattern = "(pci\\\\ven_1e5a&dev_000(1|2).*|usb\\\\vid_1d49&pid_(000
 
 class Model : public ::testing::Test {
 protected:
-    void Bind() { ASSERT_EQ(model.Connect(&kPattern, 1), StatusSuccess); }
+    void Bind() { ASSERT_EQ(model.Connect(&kPattern, 1, now), StatusSuccess); }
     int32_t SetU32(uint32_t o, uint32_t v) {
         uint8_t b[4];
         StoreU32(b, v);
@@ -51,15 +51,15 @@ protected:
 
 TEST_F(Model, BindsOnlyAPresentAdapterThatMatches) {
     const char* other = "usb\\\\vid_dead.*";
-    EXPECT_EQ(model.Connect(&other, 1), StatusAdapterNotFound);
-    EXPECT_EQ(model.Connect(nullptr, 0), StatusAdapterNotFound);
+    EXPECT_EQ(model.Connect(&other, 1, now), StatusAdapterNotFound);
+    EXPECT_EQ(model.Connect(nullptr, 0, now), StatusAdapterNotFound);
     const char* broken = "(unclosed";
-    EXPECT_EQ(model.Connect(&broken, 1), StatusAdapterNotFound);
+    EXPECT_EQ(model.Connect(&broken, 1, now), StatusAdapterNotFound);
     const char* two[] = {other, kPattern};
-    EXPECT_EQ(model.Connect(two, 2), StatusSuccess);
+    EXPECT_EQ(model.Connect(two, 2, now), StatusSuccess);
     model.SetAdapterPresent(false);
     EXPECT_FALSE(model.Bound());
-    EXPECT_EQ(model.Connect(&kPattern, 1), StatusAdapterNotFound);
+    EXPECT_EQ(model.Connect(&kPattern, 1, now), StatusAdapterNotFound);
 }
 
 TEST_F(Model, CallsWhileUnboundFail) {
@@ -400,4 +400,77 @@ TEST(Journal, LinesNameTheCallAndNeverCarryCredentials) {
     std::vector<uint8_t> secret(CredentialsSize, 'k');
     EXPECT_EQ(JournalLine({CallKind::Credentials, CallCredentials, CredentialsSize, 0, secret}),
               "credentials FFFF0002 276 00000000 -");
+}
+
+TEST(Timeline, AdapterComesAndGoesAsPlugAndPlayReportsIt) {
+    ParseResult r = ParseScenario(
+        "adapter present=no\n"
+        "timing associate-ms=0\n"
+        "network ssid=Cafe bssid=00:00:00:00:00:01\n"
+        "at 8 adapter present=yes\n"
+        "at 20 adapter present=no\n");
+    ASSERT_TRUE(r.ok) << r.error;
+    AdapterModel model(r.scenario, 100000);
+    uint8_t b[4] = {};
+    uint32_t returned = 0;
+    const struct {
+        uint64_t atMs;   // since loading
+        int32_t bind;    // nvxConnectByHardwareId, or 1: not called
+        int32_t status;  // the media query afterwards
+        uint32_t events;
+    } steps[] = {
+        {0, StatusAdapterNotFound, StatusAdapterNotReady, 0},  // absent from the start: nothing changed
+        {7999, 1, StatusAdapterNotReady, 0},
+        {8000, 1, StatusDeviceChanged, 1},                     // plugged in: unbound requests answer 4
+        {8500, StatusSuccess, StatusSuccess, 0},               // bound: the change is over
+        {20000, 1, StatusDeviceChanged, 1},                    // pulled out while bound
+        {21000, StatusAdapterNotFound, StatusDeviceChanged, 0},
+    };
+    for (const auto& step : steps) {
+        SCOPED_TRACE(step.atMs);
+        const uint64_t now = 100000 + step.atMs;
+        if (step.bind != 1) {
+            EXPECT_EQ(model.Connect(&kPattern, 1, now), step.bind);
+        }
+        EXPECT_EQ(model.Query(oid::GenMediaConnectStatus, b, 4, &returned, now), step.status);
+        EXPECT_EQ(model.TakeDeviceEvents(), step.events);
+    }
+    EXPECT_FALSE(model.NextTimelineMs().has_value());
+}
+
+TEST(Timeline, NetworksArriveMoveAndLeaveAndTheLinkFollows) {
+    ParseResult r = ParseScenario(
+        "timing associate-ms=0 scan-ms=0 background-scan-ms=0\n"
+        "network ssid=Cafe bssid=00:00:00:00:00:01 rssi=-70\n"
+        "at 5 network ssid=Cafe bssid=00:00:00:00:00:01 rssi=-40\n"
+        "at 10 gone ssid=Cafe\n"
+        "at 15 network ssid=Other bssid=00:00:00:00:00:02\n"
+        "at 20 network ssid=Cafe bssid=00:00:00:00:00:03 rssi=-55\n");
+    ASSERT_TRUE(r.ok) << r.error;
+    AdapterModel model(r.scenario, 0);
+    ASSERT_EQ(model.Connect(&kPattern, 1, 0), StatusSuccess);
+    ndis::Ssid ssid{4, {'C', 'a', 'f', 'e'}};
+    ASSERT_EQ(model.Set(oid::Ssid, reinterpret_cast<uint8_t*>(&ssid), sizeof ssid, 0), StatusSuccess);
+    const struct {
+        uint64_t atMs;
+        bool connected;
+        int32_t rssi;   // of the link, ±2 of jitter
+        size_t heard;   // networks in a scan made then
+    } steps[] = {{1000, true, -70, 1}, {5000, true, -40, 1}, {10000, false, 0, 0},
+                 {15000, false, 0, 1}, {20000, true, -55, 2}};
+    for (const auto& step : steps) {
+        SCOPED_TRACE(step.atMs);
+        uint8_t b[4] = {};
+        uint32_t returned = 0;
+        ASSERT_EQ(model.Query(oid::GenMediaConnectStatus, b, 4, &returned, step.atMs), StatusSuccess);
+        EXPECT_EQ(LoadU32(b), step.connected ? ndis::MediaConnected : ndis::MediaDisconnected);
+        if (step.connected) {
+            ASSERT_EQ(model.Query(oid::Rssi, b, 4, &returned, step.atMs), StatusSuccess);
+            EXPECT_NEAR(int32_t(LoadU32(b)), step.rssi, 2);
+        }
+        ASSERT_EQ(model.Set(oid::BssidListScan, nullptr, 0, step.atMs), StatusSuccess);
+        std::vector<uint8_t> list(20000);
+        ASSERT_EQ(model.Query(oid::BssidList, list.data(), uint32_t(list.size()), &returned, step.atMs), StatusSuccess);
+        EXPECT_EQ(LoadU32(list.data()), step.heard);
+    }
 }

@@ -108,7 +108,7 @@ protected:
         ASSERT_TRUE(r.ok) << r.error;
         model = AdapterModel(r.scenario);
     }
-    void Bind() { ASSERT_EQ(model.Connect(&kPattern, 1), StatusSuccess); }
+    void Bind() { ASSERT_EQ(model.Connect(&kPattern, 1, now), StatusSuccess); }
     int32_t StartScan() { return model.Set(oid::BssidListScan, nullptr, 0, now); }
     Bytes List() {
         Bytes b(20000, 0);
@@ -140,6 +140,9 @@ protected:
 }  // namespace
 
 TEST_F(Scan, ResultsArriveOnlyWhenTheScanCompletes) {
+    Scenario quiet = DefaultScenario();
+    quiet.backgroundScanMs = 0;  // only the requested scans
+    model = AdapterModel(quiet);
     Bind();
     EXPECT_EQ(List(), Bytes(4, 0)) << "nothing heard before any scan";
     ASSERT_EQ(StartScan(), StatusSuccess);
@@ -319,4 +322,37 @@ TEST_F(Scan, OurOwnAdhocCellIsHeardInLaterScans) {
     StartScan();
     now += 5000;
     EXPECT_EQ(Entries().size(), DefaultScenario().networks.size()) << "the cell ended with the link";
+}
+
+TEST_F(Scan, ABoundAdapterScansByItselfEveryFewSeconds) {
+    const Scenario s = DefaultScenario();
+    ASSERT_GT(s.backgroundScanMs, 0u);
+    Bind();
+    const uint64_t bound = now;
+    EXPECT_EQ(List(), Bytes(4, 0));
+    now = bound + s.scanTimeMs - 1;
+    EXPECT_EQ(List(), Bytes(4, 0));
+    now = bound + s.scanTimeMs;
+    ASSERT_EQ(Entries().size(), s.networks.size()) << "the first one right after binding";
+    const uint64_t first = Entries().front().timestamp;
+    now = bound + s.backgroundScanMs + s.scanTimeMs - 1;
+    EXPECT_EQ(Entries().front().timestamp, first);
+    now += 1;
+    const uint64_t second = Entries().front().timestamp;
+    EXPECT_GT(second, first) << "the next one a period later";
+
+    // A requested scan still completes scan-ms after the request, between the background ones.
+    now += 1000;
+    ASSERT_EQ(StartScan(), StatusSuccess);
+    now += s.scanTimeMs;
+    const uint64_t requested = Entries().front().timestamp;
+    EXPECT_GT(requested, second);
+
+    // Closing the binding stops them: bound again a minute later, the list is the one heard last.
+    model.Disconnect();
+    now += 60000;
+    Bind();
+    EXPECT_EQ(Entries().front().timestamp, requested);
+    now += s.scanTimeMs;
+    EXPECT_GT(Entries().front().timestamp, requested) << "and the new binding starts them again";
 }

@@ -1,6 +1,9 @@
 // The built-in environment and the strict scenario parser.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <set>
+
 #include "nvxsim/model/Scenario.h"
 
 using namespace nvxsim;
@@ -8,16 +11,72 @@ using namespace nvxsim;
 TEST(Scenario, DefaultEnvironmentHasTheCasesTheMonitorMeets) {
     Scenario s = DefaultScenario();
     EXPECT_TRUE(s.adapter.present);
-    bool emptySsid = false, channel14 = false, adhoc = false, wep = false, eap = false;
+    EXPECT_GT(s.backgroundScanMs, 0u);
+    EXPECT_TRUE(s.timeline.empty());
+    int emptySsids = 0, adhocCells = 0, strongest = -120, weakest = 0;
+    std::set<uint32_t> channels;
+    std::set<Security> kinds;
     for (const Network& n : s.networks) {
-        emptySsid |= n.ssid.empty();
-        channel14 |= n.channel == 14;
-        adhoc |= n.adhoc;
-        wep |= n.security == Security::Wep;
-        eap |= n.security == Security::Wpa2Eap;
+        emptySsids += n.ssid.empty();
+        adhocCells += n.adhoc;
+        channels.insert(n.channel);
+        kinds.insert(n.security);
+        strongest = std::max(strongest, n.rssi);
+        weakest = std::min(weakest, n.rssi);
     }
-    EXPECT_TRUE(emptySsid && channel14 && adhoc && wep && eap);
-    EXPECT_GE(s.networks.size(), 5u);
+    EXPECT_GE(s.networks.size(), 12u);
+    EXPECT_EQ(emptySsids, 1);
+    EXPECT_EQ(adhocCells, 1);
+    EXPECT_EQ(channels.size(), 14u) << "every channel 1-14";
+    EXPECT_EQ(kinds.size(), 9u) << "every security kind";
+    EXPECT_GE(strongest, -45);
+    EXPECT_LE(weakest, -90);
+    // The networks the tests and tools/run-monitor connect to stay as they were.
+    const struct {
+        const char* ssid;
+        uint32_t channel;
+        Security security;
+    } kept[] = {{"Velmora-Home", 6, Security::Wpa2Ccmp}, {"Harbour Office", 1, Security::WpaTkip},
+                {"OldMill", 11, Security::Wep},          {"Corner Cafe", 3, Security::Open},
+                {"Campus-Secure", 9, Security::Wpa2Eap}, {"Lighthouse", 14, Security::WpaAes},
+                {"PartyLine", 2, Security::Open}};
+    for (const auto& k : kept) {
+        const auto n = std::find_if(s.networks.begin(), s.networks.end(), [&](const Network& x) { return x.ssid == k.ssid; });
+        ASSERT_NE(n, s.networks.end()) << k.ssid;
+        EXPECT_EQ(n->channel, k.channel) << k.ssid;
+        EXPECT_EQ(n->security, k.security) << k.ssid;
+    }
+}
+
+TEST(Scenario, TimelineLinesApplyItemsLater) {
+    ParseResult r = ParseScenario(
+        "adapter present=no\n"
+        "at 8 adapter present=yes\n"
+        "at 2.5 network ssid=Cafe bssid=00:00:00:00:00:01 rssi=-70\n"
+        "at 12 network ssid=Cafe bssid=00:00:00:00:00:01 rssi=-40\n"
+        "  at\t12.004 gone ssid=Cafe\n"
+        "at 0 adapter noise=-80\n"
+        "timing background-scan-ms=0\n");
+    ASSERT_TRUE(r.ok) << r.error;
+    EXPECT_FALSE(r.scenario.adapter.present) << "as at load";
+    EXPECT_TRUE(r.scenario.networks.empty());
+    EXPECT_EQ(r.scenario.backgroundScanMs, 0u);
+    const auto& t = r.scenario.timeline;
+    ASSERT_EQ(t.size(), 5u);
+    using Kind = TimedItem::Kind;
+    const struct {
+        uint32_t atMs;
+        Kind kind;
+    } expected[] = {{0, Kind::Adapter}, {2500, Kind::Network}, {8000, Kind::Adapter}, {12000, Kind::Network}, {12004, Kind::Gone}};
+    for (size_t i = 0; i < t.size(); ++i) {
+        EXPECT_EQ(t[i].atMs, expected[i].atMs) << i;
+        EXPECT_EQ(t[i].kind, expected[i].kind) << i;
+    }
+    EXPECT_FALSE(t[0].adapter.present.has_value()) << "only the keys given";
+    EXPECT_EQ(t[0].adapter.noise, -80);
+    EXPECT_EQ(t[2].adapter.present, true);
+    EXPECT_EQ(t[3].network.rssi, -40);
+    EXPECT_EQ(t[4].ssid, "Cafe");
 }
 
 TEST(Scenario, ParsesAFullFile) {
@@ -71,6 +130,18 @@ TEST(Scenario, RejectsBadInputWithTheLineAndReason) {
         {"adapter present=maybe\n", "line 1: present must be yes or no"},
         {"timing scan-ms=\n", "line 1: empty value"},
         {"network ssid=\"a\"b bssid=00:00:00:00:00:01\n", "line 1: text after closing quote"},
+        {"gone ssid=a\n", "line 1: 'gone' needs a time: at SECONDS gone ssid=..."},
+        {"at 8\n", "line 1: only adapter, network and gone lines can be timed"},
+        {"at 8 timing scan-ms=5\n", "line 1: only adapter, network and gone lines can be timed"},
+        {"at soon adapter present=yes\n", "line 1: at needs seconds (0 to 86400, at most three decimals) and an item"},
+        {"at 1.2345 adapter present=yes\n", "line 1: at needs seconds (0 to 86400, at most three decimals) and an item"},
+        {"at -1 adapter present=yes\n", "line 1: at needs seconds (0 to 86400, at most three decimals) and an item"},
+        {"at 86401 adapter present=yes\n", "line 1: at needs seconds (0 to 86400, at most three decimals) and an item"},
+        {"at 3 gone\n", "line 1: gone needs ssid="},
+        {"at 3 gone ssid=a rssi=4\n", "line 1: unknown key 'rssi' for 'gone'"},
+        {"at 3 network ssid=a\n", "line 1: network needs bssid=00:11:22:33:44:55"},
+        {"at 3 adapter present=later\n", "line 1: present must be yes or no"},
+        {"timing background-scan-ms=600001\n", "line 1: background-scan-ms must be a whole number from 0 to 600000"},
     };
     for (const auto& c : cases) {
         ParseResult r = ParseScenario(c.text);

@@ -145,6 +145,12 @@ TEST_F(WifictlTest, SurveyListsTheBuiltInEnvironment) {
         {"00-1D-7E-01-02-03", "(hidden)", " 4", "WPA/WPA2-Personal AES", "infrastructure"},
         {"00-21-91-AB-CD-EF", "Lighthouse", "14", "WPA-Personal AES", "infrastructure"},
         {"02-3A-11-22-33-44", "PartyLine", " 2", "open", "ad hoc"},
+        {"00-0B-86-30-11-05", "Riverside Library", " 5", "WPA-Enterprise TKIP", "infrastructure"},
+        {"00-18-39-7A-01-07", "Bakery Guest", " 7", "open", "infrastructure"},
+        {"00-40-96-12-34-08", "Station Kiosk", " 8", "WEP", "infrastructure"},
+        {"00-1F-33-C4-5D-0A", "Atelier Nord", "10", "WPA2-Personal AES", "infrastructure"},
+        {"00-0C-41-9E-77-0C", "Ferry Terminal", "12", "WEP", "infrastructure"},
+        {"00-22-6B-55-0D-0D", "Hilltop Mesh", "13", "WPA/WPA2-Personal AES", "infrastructure"},
     };
     std::istringstream lines(run.out);
     std::string line;

@@ -18,7 +18,7 @@ std::mutex g_lock;
 std::vector<TrayCall> g_tray;
 std::vector<uint32_t> g_monitorWaits;
 size_t g_adapterWaits = 0;
-std::function<void(uint32_t)> g_onWait;
+std::function<void(uint32_t, HANDLE)> g_onWait;
 std::string g_probeHost;
 
 BOOL WINAPI RecordNotify(DWORD operation, PNOTIFYICONDATAA data) {
@@ -28,14 +28,15 @@ BOOL WINAPI RecordNotify(DWORD operation, PNOTIFYICONDATAA data) {
     return TRUE;
 }
 
-void RecordMonitorWait(uint32_t ms) {
-    std::function<void(uint32_t)> hook;
+bool RecordMonitorWait(uint32_t ms, HANDLE cancel) {
+    std::function<void(uint32_t, HANDLE)> hook;
     {
         std::lock_guard<std::mutex> hold(g_lock);
         g_monitorWaits.push_back(ms);
         hook = g_onWait;
     }
-    if (hook) hook(ms);
+    if (hook) hook(ms, cancel);
+    return cancel && WaitForSingleObject(cancel, 0) == WAIT_OBJECT_0;
 }
 
 void RecordAdapterWait(uint32_t) {
@@ -65,7 +66,7 @@ Recorder::Recorder() {
     g_adapterWaits = 0;
     g_onWait = nullptr;
     monitor_platform::Platform m = monitor_platform::Current();
-    m.sleep = &RecordMonitorWait;
+    m.wait = &RecordMonitorWait;
     m.notifyIcon = &RecordNotify;
     previousMonitor_ = monitor_platform::Replace(m);
     seams::Platform a = seams::Current();
@@ -106,6 +107,9 @@ void Recorder::ClearWaits() {
     g_adapterWaits = 0;
 }
 void Recorder::OnMonitorWait(std::function<void(uint32_t)> hook) {
+    OnMonitorWait([hook = std::move(hook)](uint32_t ms, HANDLE) { hook(ms); });
+}
+void Recorder::OnMonitorWait(std::function<void(uint32_t, HANDLE)> hook) {
     std::lock_guard<std::mutex> hold(g_lock);
     g_onWait = std::move(hook);
 }

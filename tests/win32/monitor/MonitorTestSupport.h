@@ -44,8 +44,11 @@ public:
     // Waits of the adapter library (its presence probe waits 500 ms on each call).
     size_t AdapterWaits() const;
     void ClearWaits();
-    // Called on the waiting thread for each monitor wait, instead of returning at once.
+    // Called on the waiting thread for each monitor wait, instead of returning at once; the second
+    // form also gets the wait's cancel event (null for a plain wait). A wait reports itself
+    // cancelled when that event is signalled once the hook returns.
     void OnMonitorWait(std::function<void(uint32_t)> hook);
+    void OnMonitorWait(std::function<void(uint32_t, HANDLE)> hook);
     void SetProbeHost(const char* host);
 
 private:

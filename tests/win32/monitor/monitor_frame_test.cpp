@@ -1,13 +1,17 @@
 // The frame in-process on the simulated adapter: tray icons and tips, the outside close window,
 // device changes, the Zero Configuration watcher, the tray menu.
 #include <windows.h>
+#include <sddl.h>
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <string>
+#include <vector>
 
 #include "adapter/portable/Ndis.h"
 #include "monitor/core/MonitorApp.h"
+#include "monitor/core/TrayIcon.h"
 #include "monitor/core/portable/MonitorTexts.h"
 #include "monitor/res/resource.h"
 #include "nvxsim/nvxsim.h"
@@ -242,20 +246,33 @@ TEST_F(FrameTest, WatcherWaitsForTheWindowThenFollowsTheService) {
     EXPECT_GT(recorder_.TrayCount(), trayCalls) << "the poll runs again";
 }
 
-TEST_F(FrameTest, ClosedGateDropsTheWatcherReport) {
+TEST_F(FrameTest, SwitchGateNestsAndDropsReportsAskedBeforeItClosed) {
     StagedAdapter adapter;
-    WindowCalls calls;
-    auto app = Start(calls);
-    Open(*app);
-    const int before = calls.reevaluate;
-    app->Supervisor().CloseGate();
-    SendMessageA(Frame(*app), WM_WATCHER_REPORT, 1, 0);
-    EXPECT_EQ(app->State().zeroControlState, 0);
-    EXPECT_EQ(calls.reevaluate, before);
-    app->Supervisor().OpenGate();
-    SendMessageA(Frame(*app), WM_WATCHER_REPORT, 1, 0);
-    EXPECT_EQ(app->State().zeroControlState, 1);
-    EXPECT_EQ(calls.reevaluate, before + 1);
+    struct Case {
+        const char* what;
+        int closes, opens;   // gate operations after the report's question was asked
+        bool applied;
+    };
+    const Case cases[] = {
+        {"gate open throughout", 0, 0, true},
+        {"gate closed", 1, 0, false},
+        {"a nested switch ended, the outer one runs", 2, 1, false},
+        {"asked before a switch that has ended", 1, 1, false},
+    };
+    for (const Case& c : cases) {
+        WindowCalls calls;
+        auto app = Start(calls);
+        Open(*app);
+        const int before = calls.reevaluate;
+        CConnectionSupervisor& supervisor = app->Supervisor();
+        const uint32_t asked = supervisor.GateEpoch();
+        for (int i = 0; i < c.closes; ++i) supervisor.CloseGate();
+        for (int i = 0; i < c.opens; ++i) supervisor.OpenGate();
+        SendMessageA(Frame(*app), WM_WATCHER_REPORT, 1, LPARAM(asked));
+        EXPECT_EQ(app->State().zeroControlState, c.applied ? 1 : 0) << c.what;
+        EXPECT_EQ(calls.reevaluate, before + (c.applied ? 1 : 0)) << c.what;
+        EXPECT_EQ(supervisor.GateOpen(), c.closes == c.opens) << c.what;
+    }
 }
 
 TEST_F(FrameTest, ReevaluationWaitsForTheWindowAndMessage5121SwitchesTheService) {
@@ -289,7 +306,10 @@ TEST_F(FrameTest, TrayMenuOnWindowsXpNamesWhoControlsTheAdapter) {
     };
     EXPECT_EQ(texts(), (std::vector<std::string>{"About...", "Use Windows XP Wireless Configuration", "-",
                                                  "Open the Monitor", "Turn Monitor off"}));
+    // The menu shows the service's last answer; the watcher asks afresh for the next one.
     adapter.SetManaged(true);
+    texts();
+    Pump(3000, [&] { return app->Supervisor().LastZeroControlAnswer() == 1; });
     EXPECT_EQ(texts()[1], "Use Velmora Wireless Network Monitor");
 }
 
@@ -401,4 +421,207 @@ TEST_F(FrameTest, AboutRunsOnceAtATime) {
     SendMessageA(Frame(*app), WM_COMMAND, ID_TRAY_ABOUT, 0);
     DestroyWindow(shown);
     EXPECT_EQ(abouts, 1) << "refused while one is shown";
+}
+
+TEST_F(FrameTest, SwitchingBackAfterTheWindowOpenedAppliesTheCurrentProfile) {
+    const struct {
+        const char* what;
+        UINT command;
+    } cases[] = {{"switch command", ID_TRAY_SWITCH}, {"Open the Monitor", ID_TRAY_OPEN}};
+    LoadScenario(Scenario(-50));
+    for (const auto& c : cases) {
+        StagedAdapter adapter;
+        WindowCalls calls;
+        auto app = Start(calls);
+        Open(*app);
+        ASSERT_EQ(calls.runModal, 1);
+        EXPECT_EQ(app->Supervisor().InUseProfile().load(), app->State().currentProfile) << "set as the window opens";
+
+        adapter.SetManaged(true);
+        Pump(100);
+        nvxsimClearJournal();
+        {
+            MessageBoxAnswerer answerer(IDYES);
+            SendMessageA(Frame(*app), WM_COMMAND, c.command, 0);
+            ASSERT_EQ(answerer.Boxes().size(), 1u) << c.what;
+            EXPECT_EQ(answerer.Boxes()[0].text, texts::AskSwitchToMonitor) << c.what;
+        }
+        Pump(3000, [&] { return calls.refresh > 0; });
+        EXPECT_EQ(SsidSets(), (std::vector<std::string>{"ONRAT-QUILLMXVWRadio2", "Boundary"})) << c.what;
+        EXPECT_EQ(calls.show, 1) << c.what;
+    }
+}
+
+TEST_F(FrameTest, TurnMonitorOffCancelsTheWorkerAndNothingFollowsTheDisconnect) {
+    LoadScenario(Scenario(-50));
+    for (uint32_t heldIn : {1500u, 2000u}) {
+        WindowCalls calls;
+        auto app = Start(calls);
+        // The worker sits in one of its waits until it is cancelled.
+        std::atomic<bool> held{false};
+        recorder_.OnMonitorWait([&](uint32_t ms, HANDLE cancel) {
+            if (ms != heldIn || !cancel) return;
+            held = true;
+            WaitForSingleObject(cancel, 10000);
+        });
+        app->Supervisor().StartConnectWorker(app->State().currentProfile);
+        Pump(2000, [&] { return held.load(); });
+        ASSERT_TRUE(held) << heldIn;
+        nvxsimClearJournal();
+
+        const DWORD start = GetTickCount();
+        SendMessageA(Frame(*app), WM_COMMAND, ID_TRAY_OFF, 0);
+        const DWORD took = GetTickCount() - start;
+        EXPECT_LE(took, 200u) << "a worker in a wait stops at once (the bound is "
+                              << CConnectionSupervisor::ShutdownWaitMs << " ms)";
+        Pump(300);
+        const auto journal = testing_support::Journal();
+        ASSERT_EQ(journal.size(), 1u) << heldIn;
+        EXPECT_EQ(journal[0].kind, uint32_t(NVXSIM_DISCONNECT)) << "DisconnectToAdapter, then nothing";
+        EXPECT_EQ(calls.refresh, 0) << "the cancelled worker reports nothing";
+        recorder_.OnMonitorWait([](uint32_t) {});
+        DropQuit();
+    }
+}
+
+TEST_F(FrameTest, AdapterPluggedInAfterTheStartIsBoundAtItsArrival) {
+    // Absent at start; the simulator's timeline plugs it in and broadcasts the device change.
+    LoadScenario("adapter present=no\n"
+                 "timing associate-ms=100 scan-ms=100\n"
+                 "network ssid=\"Boundary\" bssid=00:14:6C:A1:22:0B channel=6 rssi=-50\n"
+                 "at 0.3 adapter present=yes\n");
+    WindowCalls calls;
+    auto app = Start(calls);
+    AppState& state = app->State();
+    EXPECT_EQ(state.adapterBound, 0);
+    EXPECT_EQ(state.reconnectGuard, -1) << "idle: the first arrival may bind";
+    nvxsimClearJournal();  // the start-up bind tried the profile on the absent adapter
+    Pump(3000, [&] { return state.adapterBound == 1; });
+    EXPECT_EQ(state.adapterBound, 1);
+    EXPECT_EQ(state.reconnectGuard, 2);
+    EXPECT_EQ(SsidSets(), std::vector<std::string>{"Boundary"}) << "the current profile applied";
+    AdvanceClock(200);
+    Poll(*app);
+    EXPECT_EQ(state.linkUp, 1);
+    EXPECT_EQ(recorder_.LastTray().tip.rfind(" Connect to:Boundary", 0), 0u) << recorder_.LastTray().tip;
+}
+
+namespace {
+
+// The shell as a test sets it up: refuses the next adds, records what it was sent.
+std::vector<std::pair<DWORD, UINT>> g_sent;  // operation, flags
+int g_refusedAdds = 0;
+BOOL WINAPI FussyShell(DWORD operation, PNOTIFYICONDATAA data) {
+    g_sent.emplace_back(operation, data->uFlags);
+    if (operation == NIM_ADD && g_refusedAdds > 0) return --g_refusedAdds, FALSE;
+    return TRUE;
+}
+
+}  // namespace
+
+TEST_F(FrameTest, TrayIconIsAddedOnceTheShellTakesItAndSentOnlyWhenItChanges) {
+    LoadScenario(Scenario(-50));  // 100 %, whatever the jitter
+    monitor_platform::Platform fussy = monitor_platform::Current();
+    fussy.notifyIcon = &FussyShell;
+    const monitor_platform::Platform recording = monitor_platform::Replace(fussy);
+    g_sent.clear();
+    g_refusedAdds = 1;  // the taskbar is not there yet
+    const UINT image = NIF_MESSAGE | NIF_TIP | NIF_ICON;
+    constexpr DWORD Remove = 0xFFFFFFFF;
+    struct Step {
+        const char* what;
+        DWORD operation;  // Remove: Remove()
+        UINT icon;
+        const char* tip;
+        std::vector<std::pair<DWORD, UINT>> sent;
+        bool added;
+    };
+    const Step steps[] = {
+        {"add refused", NIM_ADD, IDI_TRAY_DISABLED, "a", {{NIM_ADD, image}}, false},
+        {"the next update adds", NIM_MODIFY, IDI_TRAY_DISABLED, "a", {{NIM_ADD, image}}, true},
+        {"unchanged", NIM_MODIFY, IDI_TRAY_DISABLED, "a", {}, true},
+        {"new tip", NIM_MODIFY, IDI_TRAY_DISABLED, "b", {{NIM_MODIFY, image}}, true},
+        {"new image", NIM_MODIFY, IDI_TRAY_XP_FULL, "b", {{NIM_MODIFY, image}}, true},
+        {"image that does not load", NIM_MODIFY, 9999, "b", {{NIM_MODIFY, NIF_MESSAGE | NIF_TIP}}, true},
+        {"removed though its image failed", Remove, 0, "", {{NIM_DELETE, 0}}, false},
+        {"nothing to remove", Remove, 0, "", {}, false},
+    };
+    HWND owner = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
+    {
+        CTrayIcon tray;
+        for (const Step& step : steps) {
+            g_sent.clear();
+            if (step.operation != Remove) {
+                tray.Update(owner, WM_APP, step.operation, step.icon, step.tip);
+            } else {
+                tray.Remove();
+            }
+            EXPECT_EQ(g_sent, step.sent) << step.what;
+            EXPECT_EQ(tray.Added(), step.added) << step.what;
+        }
+    }
+    DestroyWindow(owner);
+    monitor_platform::Replace(recording);
+
+    // The frame's poll: an idle, connected monitor sends the shell nothing once the icon shows.
+    WindowCalls calls;
+    auto app = Start(calls);
+    AdvanceClock(1000);
+    Poll(*app);
+    ASSERT_EQ(app->State().linkUp, 1);
+    const size_t shown = recorder_.TrayCount();
+    for (int i = 0; i < 5; ++i) Poll(*app);
+    EXPECT_EQ(recorder_.TrayCount(), shown);
+}
+
+namespace {
+
+// Lets every user only read `path` (and keeps its old security to put back).
+class ReadOnlyKey {
+public:
+    explicit ReadOnlyKey(const char* path) : path_(path) {
+        HKEY key;
+        EXPECT_EQ(RegOpenKeyExA(HKEY_LOCAL_MACHINE, path, 0, READ_CONTROL | WRITE_DAC, &key), ERROR_SUCCESS) << path;
+        DWORD size = 0;
+        RegGetKeySecurity(key, DACL_SECURITY_INFORMATION, nullptr, &size);
+        old_.resize(size);
+        RegGetKeySecurity(key, DACL_SECURITY_INFORMATION, old_.data(), &size);
+        // D: Everyone may read (query values, enumerate, notify, read control), nothing more.
+        PSECURITY_DESCRIPTOR readOnly = nullptr;
+        EXPECT_TRUE(ConvertStringSecurityDescriptorToSecurityDescriptorA("D:P(A;;KR;;;WD)", SDDL_REVISION_1,
+                                                                          &readOnly, nullptr));
+        EXPECT_EQ(RegSetKeySecurity(key, DACL_SECURITY_INFORMATION, readOnly), ERROR_SUCCESS) << path;
+        LocalFree(readOnly);
+        RegCloseKey(key);
+    }
+    ~ReadOnlyKey() {
+        HKEY key;
+        if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, path_, 0, WRITE_DAC, &key) != ERROR_SUCCESS) return;
+        RegSetKeySecurity(key, DACL_SECURITY_INFORMATION, old_.data());
+        RegCloseKey(key);
+    }
+
+private:
+    const char* path_;
+    std::vector<BYTE> old_;
+};
+
+}  // namespace
+
+TEST_F(FrameTest, ReadingTheRegistryNeedsNoWriteAccess) {
+    LoadScenario(Scenario(-50));
+    StoreCurrentProfile(OpenProfile("Boundary", "Boundary"));
+    SetFirstStart(0);
+    const std::string profileKey = std::string(texts::ProfileKey) + "\\Boundary";
+    ReadOnlyKey profiles(texts::ProfileKey), profile(profileKey.c_str()), defaultProfile(texts::DefaultProfileKey),
+        install(texts::InstallKey);
+    HKEY probe;
+    ASSERT_EQ(RegOpenKeyExA(HKEY_LOCAL_MACHINE, texts::ProfileKey, 0, KEY_ALL_ACCESS, &probe), ERROR_ACCESS_DENIED)
+        << "the keys are read-only for this test";
+
+    WindowCalls calls;
+    auto app = Start(calls, false);
+    EXPECT_FALSE(app->State().IsFirstRun()) << "the default profile and FStart were read";
+    EXPECT_STREQ(app->State().currentProfile->SSID, "Boundary");
+    EXPECT_EQ(SsidSets(), std::vector<std::string>{"Boundary"}) << "and the current profile applied";
 }
