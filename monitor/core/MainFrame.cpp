@@ -14,6 +14,7 @@
 #include "monitor/core/portable/TrayMenuForm.h"
 #include "monitor/core/portable/ZeroControlWatch.h"
 #include "monitor/res/resource.h"
+#include "monitor/ui/MessageBox.h"
 
 namespace {
 
@@ -35,6 +36,7 @@ CMainFrame::CMainFrame(const FrameContext& context)
 
 CMainFrame::~CMainFrame() {
     if (hwnd_) DestroyWindow(hwnd_);
+    if (owner_) DestroyWindow(owner_);
 }
 
 bool CMainFrame::Create() {
@@ -48,8 +50,13 @@ bool CMainFrame::Create() {
     wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
     wc.lpszClassName = FrameClass;
     RegisterClassExA(&wc);  // already registered by an earlier frame of this process: fine
-    hwnd_ = CreateWindowExA(0, FrameClass, texts::FrameTitle, WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT,
-                            CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance, this);
+    // The monitor window carries the program's one taskbar button. The frame, shown minimised
+    // while the monitor window is up, belongs to a hidden window so that it adds no second one
+    // (an owned window never gets a button; the tool-window style alone does not keep Wine's
+    // taskbar from showing one).
+    owner_ = CreateWindowExA(WS_EX_TOOLWINDOW, "STATIC", "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, instance, nullptr);
+    hwnd_ = CreateWindowExA(WS_EX_TOOLWINDOW, FrameClass, texts::FrameTitle, WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
+                            CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, owner_, nullptr, instance, this);
     return hwnd_ != nullptr;
 }
 
@@ -201,7 +208,7 @@ void CMainFrame::ShowTrayMenu() {
 }
 
 bool CMainFrame::Ask(const char* question) const {
-    return MessageBoxA(hwnd_, question, texts::Caption, MB_YESNO | MB_ICONQUESTION) == IDYES;
+    return ui::Message(hwnd_, question, MB_YESNO | MB_ICONQUESTION) == IDYES;
 }
 
 WLAN_PROFILE* CMainFrame::ProfileToApply() const {

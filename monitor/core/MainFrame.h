@@ -69,6 +69,7 @@ private:
     CConnectionSupervisor& supervisor_;
     const MonitorUi& ui_;
     HWND hwnd_ = nullptr;
+    HWND owner_ = nullptr;  // hidden: keeps the frame off the taskbar
     CTrayIcon tray_;
     int autoOpenMark_ = 0;
     std::unique_ptr<IMonitorWindow> window_;
