@@ -5,6 +5,7 @@
 
 #include "monitor/core/MainFrame.h"
 #include "monitor/core/MonitorApp.h"
+#include "monitor/pages/AboutDlg.h"
 #include "monitor/pages/MonitorDlg.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
@@ -18,6 +19,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
         context.frame = frame.hwnd();
         return std::make_unique<CMonitorDlg>(context);
     };
+    ui.runAbout = [](HWND owner) { CAboutDlg(owner).DoModal(); };
     CMonitorApp app(ui);
     running = &app;
     if (!app.InitInstance()) return 0;
