@@ -4,6 +4,7 @@
 
 #include <commctrl.h>
 
+#include <atomic>
 #include <cstring>
 
 #include "adapter/portable/RadioUnits.h"
@@ -262,11 +263,17 @@ void CLinkInfoPage::FollowSharedTimes(uint64_t now) {
 }
 
 void CLinkInfoPage::PublishSharedTimes() {
-    const linkinfo::StatisticsClock::Shared shared = clock_.Publish();
+    const linkinfo::StatisticsClock::Shared was = clock_.Seen();
+    const linkinfo::StatisticsClock::Shared now = clock_.Publish();
+    // Only what the page changed, and not over a connect worker's value stored meanwhile (the
+    // next Follow takes that one).
+    auto store = [](std::atomic<uint32_t>& field, uint32_t before, uint32_t after) {
+        if (after != before) field.compare_exchange_strong(before, after);
+    };
     AppState& state = host_.State();
-    state.connectionStart = shared.connectionStart;
-    state.lastStatisticsRead = shared.lastRead;
-    state.statisticsOffset = shared.offset;
+    store(state.connectionStart, was.connectionStart, now.connectionStart);
+    store(state.lastStatisticsRead, was.lastRead, now.lastRead);
+    store(state.statisticsOffset, was.offset, now.offset);
 }
 
 void CLinkInfoPage::OnMoreInformation() {

@@ -37,6 +37,8 @@ public:
     UpTimes Read(uint64_t now, uint64_t frequency);
     // The values to store back in the application state (then taken as seen).
     Shared Publish();
+    // What the last Follow or Publish took as the shared values.
+    Shared Seen() const { return seen_; }
 
 private:
     uint64_t start_ = 0;

@@ -443,6 +443,10 @@ TEST_F(LinkInfoTest, SaveToProfileWritesAndSelectsTheProfileAndRefusesABackslash
         ASSERT_EQ(GetCurrentProfile(current), 0);
         EXPECT_STREQ(current, "Cafe Copy");
         EXPECT_STREQ(inUse.ProfileName, "Cafe Copy");
+        bool listed = false;
+        for (int row = 0; row < w.Profiles().List().ItemCount(); ++row)
+            listed = listed || w.Profiles().List().MyGetItemText(row, 0) == "Cafe Copy";
+        EXPECT_TRUE(listed) << "the Profiles list is read again";
         EXPECT_EQ(boxes.Texts().size(), 1u) << "no message for a save that worked";
         app_->Supervisor().InUseProfile() = nullptr;
     });
@@ -534,6 +538,7 @@ TEST_F(LinkInfoTest, AboutDialogShowsTheMonitorAndDriverVersions) {
 // window thread's CPU time and wall time of one refresh tick, per view, over many ticks (the
 // thread times come in 10 ms steps here).
 TEST_F(LinkInfoTest, DISABLED_RefreshTickCost) {
+    seams::Replace(previous_);  // the real IP Helper, as the program asks it
     auto app = StartOnCafe();
     OpenAndRun([&](CMonitorDlg& w) {
         CLinkInfoPage& page = w.LinkInfo();
