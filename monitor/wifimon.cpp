@@ -6,6 +6,7 @@
 
 #include "monitor/core/MainFrame.h"
 #include "monitor/core/MonitorApp.h"
+#include "monitor/pages/AboutDlg.h"
 #include "monitor/pages/MonitorDlg.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
@@ -23,6 +24,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
         context.frame = frame.hwnd();
         return std::make_unique<CMonitorDlg>(context);
     };
+    ui.runAbout = [](HWND owner) { CAboutDlg(owner).DoModal(); };
     CMonitorApp app(ui);
     running = &app;
     if (!app.InitInstance()) return 0;
