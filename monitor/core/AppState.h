@@ -13,10 +13,12 @@ struct AppState {
     std::atomic<uint8_t> linkUp{0};
     std::atomic<const uint8_t*> currentSurvey{nullptr};  // the scan buffer filled last; not owned
     WLAN_PROFILE* currentProfile = nullptr;              // read from CurProfile; owned by the supervisor
-    std::atomic<uint32_t> counterFrequency{0};
-    std::atomic<uint32_t> connectionStart{0};
-    std::atomic<uint32_t> lastStatisticsRead{0};
-    std::atomic<uint32_t> statisticsOffset{0};
+    // The whole performance counter: its low 32 bits wrap every few minutes (at 10 MHz every
+    // 7 minutes 9 seconds), and Up Time must stay right for days.
+    std::atomic<uint64_t> counterFrequency{0};
+    std::atomic<uint64_t> connectionStart{0};
+    std::atomic<uint64_t> lastStatisticsRead{0};  // 0: none since the last reset
+    std::atomic<uint64_t> statisticsOffset{0};
     std::atomic<uint32_t> baselinePacketsReceived{0};
     std::atomic<uint32_t> baselinePacketsTransmitted{0};
     std::atomic<uint32_t> baselineBytesReceived{0};
@@ -44,5 +46,5 @@ bool IsWindowsXpFlag();
 void SetWindowsXpFlag(bool xp);
 // The adapter description passed to the adapter library, by the Windows XP flag.
 const char* AdapterDescription();
-// Low 32 bits of the performance counter.
-uint32_t CounterNow();
+// The performance counter.
+uint64_t CounterNow();

@@ -91,7 +91,7 @@ LRESULT CMainFrame::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
 void CMainFrame::OnCreate() {
     LARGE_INTEGER frequency;
     QueryPerformanceFrequency(&frequency);
-    state_.counterFrequency = uint32_t(frequency.QuadPart);
+    state_.counterFrequency = uint64_t(frequency.QuadPart);
     tray_.Update(hwnd_, g_iconPressed, NIM_ADD, IDI_TRAY_DISABLED, tray::TipScanning);
     StartPoll();
 }

@@ -16,10 +16,10 @@ bool IsWindowsXpFlag() { return g_windowsXp; }
 void SetWindowsXpFlag(bool xp) { g_windowsXp = xp; }
 const char* AdapterDescription() { return texts::AdapterDescription(g_windowsXp); }
 
-uint32_t CounterNow() {
+uint64_t CounterNow() {
     LARGE_INTEGER now;
     QueryPerformanceCounter(&now);
-    return uint32_t(now.QuadPart);
+    return uint64_t(now.QuadPart);
 }
 
 CMonitorApp::CMonitorApp(MonitorUi ui) : ui_(std::move(ui)) {

@@ -53,11 +53,6 @@ constexpr DWORD kListStyle = WS_CHILD | LBS_OWNERDRAWVARIABLE | LBS_HASSTRINGS;
 // "00-1E-5A-4B-20-11" takes 95 of the 97 pixels. The backgrounds' labels follow that pitch.
 constexpr int kListFontHeight = 11;
 
-uint64_t CounterNow64() {
-    LARGE_INTEGER now;
-    QueryPerformanceCounter(&now);
-    return uint64_t(now.QuadPart);
-}
 
 void Apply(HWND page, int id, Visibility v) {
     if (v != Visibility::Leave) ShowWindow(GetDlgItem(page, id), v == Visibility::Show ? SW_SHOW : SW_HIDE);
@@ -96,7 +91,7 @@ bool CLinkInfoPage::OnInitDialog() {
     QueryPerformanceFrequency(&frequency);
     counterFrequency_ = uint64_t(frequency.QuadPart);
     host_.State().statisticsOffset = 0;
-    FollowSharedTimes(CounterNow64());
+    FollowSharedTimes();
 
     ChangeBackground(IDB_LINK_STATUS_UNKNOWN);
     moreInfo_.SetBitmaps(IDB_MORE_INFO, IDB_MORE_INFO_PRESSED);
@@ -233,8 +228,8 @@ void CLinkInfoPage::StatisticsFill() {
     NETWORK_STATISTICS statistics{};
     if (GetNetworkStatistics(texts::HardwareId, &statistics) != 0) std::memset(&statistics, 0, sizeof statistics);
     const bool up = state.linkUp.load() == 1;
-    const uint64_t now = CounterNow64();
-    FollowSharedTimes(now);
+    const uint64_t now = CounterNow();
+    FollowSharedTimes();
     if (!up) {
         state.StoreBaselines(statistics);
         clock_.Restart(now);
@@ -249,7 +244,7 @@ void CLinkInfoPage::StatisticsFill() {
 }
 
 void CLinkInfoPage::ResetStatistics() {
-    FollowSharedTimes(CounterNow64());
+    FollowSharedTimes();
     clock_.ExcludeUntilLastRead();
     PublishSharedTimes();
     NETWORK_STATISTICS statistics{};
@@ -257,9 +252,9 @@ void CLinkInfoPage::ResetStatistics() {
     host_.State().StoreBaselines(statistics);
 }
 
-void CLinkInfoPage::FollowSharedTimes(uint64_t now) {
+void CLinkInfoPage::FollowSharedTimes() {
     const AppState& state = host_.State();
-    clock_.Follow({state.connectionStart, state.lastStatisticsRead, state.statisticsOffset}, now);
+    clock_.Follow({state.connectionStart, state.lastStatisticsRead, state.statisticsOffset});
 }
 
 void CLinkInfoPage::PublishSharedTimes() {
@@ -267,7 +262,7 @@ void CLinkInfoPage::PublishSharedTimes() {
     const linkinfo::StatisticsClock::Shared now = clock_.Publish();
     // Only what the page changed, and not over a connect worker's value stored meanwhile (the
     // next Follow takes that one).
-    auto store = [](std::atomic<uint32_t>& field, uint32_t before, uint32_t after) {
+    auto store = [](std::atomic<uint64_t>& field, uint64_t before, uint64_t after) {
         if (after != before) field.compare_exchange_strong(before, after);
     };
     AppState& state = host_.State();

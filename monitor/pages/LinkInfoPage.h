@@ -77,7 +77,7 @@ private:
     CTarnoListBox& List(int id);
     // The statistics switch and Refresh: Up Time from the last read on, new baselines.
     void ResetStatistics();
-    void FollowSharedTimes(uint64_t now);
+    void FollowSharedTimes();
     void PublishSharedTimes();
 
     IMonitorHost& host_;

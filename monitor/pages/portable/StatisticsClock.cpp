@@ -3,15 +3,9 @@
 
 namespace linkinfo {
 
-uint64_t WidenCounter(uint32_t low, uint64_t now) {
-    const uint32_t behind = uint32_t(now) - low;  // modulo 2^32
-    return behind <= now ? now - behind : 0;
-}
-
-void StatisticsClock::Follow(const Shared& shared, uint64_t now) {
-    if (!following_ || shared.connectionStart != seen_.connectionStart)
-        start_ = WidenCounter(shared.connectionStart, now);
-    if (shared.lastRead != seen_.lastRead) lastRead_ = shared.lastRead ? WidenCounter(shared.lastRead, now) : 0;
+void StatisticsClock::Follow(const Shared& shared) {
+    if (!following_ || shared.connectionStart != seen_.connectionStart) start_ = shared.connectionStart;
+    if (shared.lastRead != seen_.lastRead) lastRead_ = shared.lastRead;
     if (shared.offset != seen_.offset) offset_ = shared.offset;
     seen_ = shared;
     following_ = true;
@@ -36,7 +30,7 @@ UpTimes StatisticsClock::Read(uint64_t now, uint64_t frequency) {
 }
 
 StatisticsClock::Shared StatisticsClock::Publish() {
-    seen_ = {uint32_t(start_), uint32_t(lastRead_), uint32_t(offset_)};
+    seen_ = {start_, lastRead_, offset_};
     following_ = true;
     return seen_;
 }

@@ -1,9 +1,8 @@
 // StatisticsClock.h - Up Time and Total Up Time of the Statistics view, in whole counter ticks.
 //
 // The application state shares the connection start, the last statistics read and the excluded
-// ticks as the low 32 bits of the performance counter; at this machine's 10 MHz counter those wrap
-// every 7 minutes 9 seconds, on faster counters within seconds. The page keeps the whole values
-// here and follows what other writers (start-up, the connect worker) put in the shared ones.
+// ticks (whole counter values: their low 32 bits would wrap every few minutes); the page follows
+// what other writers (start-up, the connect worker) put there and stores back what it changed.
 #pragma once
 
 #include <cstdint>
@@ -15,20 +14,16 @@ struct UpTimes {
     uint64_t totalSeconds = 0;
 };
 
-// The latest counter value at or before `now` whose low 32 bits are `low`.
-uint64_t WidenCounter(uint32_t low, uint64_t now);
-
 class StatisticsClock {
 public:
     struct Shared {
-        uint32_t connectionStart = 0;
-        uint32_t lastRead = 0;  // 0: no statistics read since the last reset
-        uint32_t offset = 0;    // ticks left out of Up Time
+        uint64_t connectionStart = 0;
+        uint64_t lastRead = 0;  // 0: no statistics read since the last reset
+        uint64_t offset = 0;    // ticks left out of Up Time
     };
 
-    // Takes over each shared value another writer changed since the last Follow or Publish: a new
-    // connection start is widened at `now` (exact while it is less than 2^32 ticks old).
-    void Follow(const Shared& shared, uint64_t now);
+    // Takes over each shared value another writer changed since the last Follow or Publish.
+    void Follow(const Shared& shared);
     // The link is down: the connection starts now; nothing left out, nothing read yet.
     void Restart(uint64_t now);
     // The switch to the statistics, and Refresh: Up Time counts from the last read on.
