@@ -33,6 +33,7 @@ bool AskNetworkKey(IMonitorHost& host, WLAN_PROFILE& record) {
         }
         const INT_PTR end = dialog->DoModal();
         ShowWindow(monitor, SW_SHOW);
+        SetForegroundWindow(monitor);
         if (end == IDOK) return true;
         if (!dialog->SecurityChanged()) return false;
     }

@@ -18,12 +18,14 @@
 #include <vector>
 
 #include "adapter/Seams.h"
+#include "adapter/portable/Ndis.h"
 #include "monitor/core/AppState.h"
 #include "monitor/pages/MonitorDlg.h"
 #include "monitor/pages/SecurityDialogs.h"
 #include "monitor/pages/portable/KeyDialogRules.h"
 #include "monitor/pages/portable/SurveyRules.h"
 #include "monitor/res/resource.h"
+#include "nvxsim/model/Status.h"
 #include "nvxsim/nvxsim.h"
 #include "tests/support/BssidListBuilder.h"
 #include "tests/win32/monitor/MonitorTestSupport.h"
@@ -428,6 +430,24 @@ TEST_F(SurveyTest, RefreshListsTheNetworksAfterTheTimer) {
         page.List().MyDeleteAllItems();
         w.RefillSiteSurvey();
         EXPECT_EQ(Rows(page.List()), rows);
+
+        // A list the adapter does not deliver leaves no earlier list in the buffer to be shown.
+        Click(page.Handle(), IDC_SURVEY_REFRESH);
+        AdvanceClock(2000);
+        nvxsimFailNext(oid::BssidList, nvxsim::StatusFailure, 1);
+        SendMessageA(page.Handle(), WM_TIMER, TIMER_SURVEY_SCAN, 0);
+        EXPECT_TRUE(page.ListEmpty());
+        EXPECT_FALSE(page.IsItemVisible(IDC_SCAN_ANIMATION));
+        w.RefillSiteSurvey();
+        EXPECT_TRUE(page.ListEmpty()) << "the buffer counts no networks";
+
+        // A refused scan request at the timer: the list stays empty, the animation runs on.
+        Click(page.Handle(), IDC_SURVEY_REFRESH);
+        AdvanceClock(2000);
+        nvxsimFailNext(oid::BssidListScan, nvxsim::StatusFailure, 1);
+        SendMessageA(page.Handle(), WM_TIMER, TIMER_SURVEY_SCAN, 0);
+        EXPECT_TRUE(page.ListEmpty());
+        EXPECT_TRUE(page.Animation().IsPlaying());
     });
 }
 
@@ -455,10 +475,19 @@ TEST_F(SurveyTest, TheSelectedRowShowsItsDetails) {
         // A new scan clears the details of a row no longer listed.
         Click(page.Handle(), IDC_SURVEY_REFRESH);
         EXPECT_EQ(page.Details().Count(), 0);
-        AdvanceClock(2000);
-        SendMessageA(page.Handle(), WM_TIMER, TIMER_SURVEY_SCAN, 0);
+    });
+}
 
-        Select(page.List(), "OldMill");
+TEST_F(SurveyTest, PictureOfTheDefaultEnvironmentWithARowSelected) {
+    ResetSimulator();  // the built-in environment instead of the test's own
+    auto app = Start();
+    OpenAndRun([&](CMonitorDlg& w) {
+        Survey(w);
+        CSiteSurveyPage& page = w.SiteSurvey();
+        EXPECT_GE(page.List().ItemCount(), 7);
+        ASSERT_TRUE(Select(page.List(), "Harbour Office"));
+        EXPECT_EQ(Lines(page.Details()).at(3), "TKIP");
+        SetFocus(page.List().Handle());
         Pump(150);
         SaveScreenshot(w.Handle(), "site-survey-list");
     });
