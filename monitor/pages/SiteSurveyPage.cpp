@@ -187,6 +187,7 @@ void CSiteSurveyPage::FillList() {
     }
     SendMessageA(list_.Handle(), WM_SETREDRAW, TRUE, 0);
     InvalidateRect(list_.Handle(), nullptr, TRUE);
+    ShowDetails();  // no row is selected in the new list: no details of an earlier one
 }
 
 void CSiteSurveyPage::ShowDetails() {

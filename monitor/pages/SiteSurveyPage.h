@@ -31,7 +31,8 @@ public:
     void BeginScan();
     // Timer 100: asks again and, when the adapter takes the request, lists its result.
     void FinishScan();
-    // The list from the application's current survey (the frame and the supervisor call this too).
+    // The list from the application's current survey (the frame and the supervisor call this too);
+    // the details of no row.
     void FillList();
     // The details of the selected row.
     void ShowDetails();

@@ -472,7 +472,10 @@ TEST_F(SurveyTest, TheSelectedRowShowsItsDetails) {
             ASSERT_TRUE(Select(page.List(), c.ssid)) << c.ssid;
             EXPECT_EQ(Lines(page.Details()), c.lines) << c.ssid;
         }
-        // A new scan clears the details of a row no longer listed.
+        // A refill from outside, and a new scan, clear the details of a row no longer selected.
+        w.RefillSiteSurvey();
+        EXPECT_EQ(page.Details().Count(), 0);
+        ASSERT_TRUE(Select(page.List(), "OldMill"));
         Click(page.Handle(), IDC_SURVEY_REFRESH);
         EXPECT_EQ(page.Details().Count(), 0);
     });
