@@ -63,11 +63,15 @@ std::string ApplyWepPassphrase(WLAN_PROFILE& profile, std::string_view passphras
     return FormatWepKeyText(key, digits);
 }
 
-void StoreWepKeyText(WLAN_PROFILE& profile, std::string_view fieldText) {
+std::string WepKeyDigitsOfField(std::string_view fieldText) {
     std::string digits;
     for (const char c : fieldText)
         if (c != ':') digits += c;
-    if (char* slot = TransmitSlot(profile)) PutText(slot, sizeof profile.WEPKey[0], digits.substr(0, 26));
+    return digits.substr(0, 26);
+}
+
+void StoreWepKeyText(WLAN_PROFILE& profile, std::string_view fieldText) {
+    if (char* slot = TransmitSlot(profile)) PutText(slot, sizeof profile.WEPKey[0], WepKeyDigitsOfField(fieldText));
 }
 
 std::string ChangeWepKeyLength(WLAN_PROFILE& profile, uint32_t encryptionLevel) {

@@ -34,8 +34,10 @@ std::string WepKeyDigits(std::string_view passphrase, uint32_t encryptionLevel, 
 // that slot. Only the transmit key's slot is written. Returns the key field's text.
 std::string ApplyWepPassphrase(WLAN_PROFILE& profile, std::string_view passphrase);
 
-// The key field changed: its text without ":" (at most 26 characters) into the
-// transmit key's slot.
+// A key field's text without its ":" separators, at most 26 characters.
+std::string WepKeyDigitsOfField(std::string_view fieldText);
+
+// The key field changed: its digits into the transmit key's slot.
 void StoreWepKeyText(WLAN_PROFILE& profile, std::string_view fieldText);
 
 // The key length changed: EncryptionLevel, and the passphrase emptied. Returns the key field's text.
