@@ -60,6 +60,11 @@ bool ForEachAdapterInstance(const std::function<bool()>& onMatch) {
     return matched;
 }
 
+int32_t QueryOid(uint32_t oid, void* buffer, uint32_t length, uint32_t& returned) {
+    returned = 0;
+    return nvxIssueQueryOid(oid, buffer, length, &returned);
+}
+
 }  // namespace driverlink
 
 extern "C" {
@@ -76,7 +81,7 @@ int32_t __cdecl DisconnectToAdapter(void) {
 
 int32_t __cdecl GetOid(uint32_t oid, void* buffer, uint32_t length) {
     uint32_t returned = 0;  // callers rely on the fixed sizes of the OIDs, not on this
-    return nvxIssueQueryOid(oid, buffer, length, &returned);
+    return driverlink::QueryOid(oid, buffer, length, returned);
 }
 
 int32_t __cdecl SetOid(uint32_t oid, const void* buffer, uint32_t length) {

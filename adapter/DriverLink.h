@@ -1,6 +1,7 @@
 // DriverLink.h - adapter presence and its network-class instance, for the configuration-service control.
 #pragma once
 
+#include <cstdint>
 #include <functional>
 
 namespace driverlink {
@@ -21,6 +22,10 @@ bool AdapterPresent();
 // the adapter instance id and calls `onMatch`, which returns false to stop.
 // Returns whether any instance matched.
 bool ForEachAdapterInstance(const std::function<bool()>& onMatch);
+
+// The query behind GetOid, also giving the byte count the driver wrote or, when
+// the buffer was too small, the count it needs.
+int32_t QueryOid(uint32_t oid, void* buffer, uint32_t length, uint32_t& returned);
 
 // Process-wide state of the lookup.
 const char* TargetComponentId();

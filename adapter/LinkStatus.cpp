@@ -5,11 +5,13 @@
 #include <cstring>
 #include <vector>
 
+#include "adapter/DriverLink.h"
 #include "adapter/Seams.h"
 #include "adapter/portable/Bytes.h"
 #include "adapter/portable/LinkRecords.h"
 #include "adapter/portable/Ndis.h"
 #include "adapter/portable/RadioUnits.h"
+#include "adapter/portable/ScanListCopy.h"
 #include "adapter/wifiapi.h"
 
 namespace {
@@ -123,6 +125,27 @@ int32_t __cdecl GetNetworkStatistics(const char*, NETWORK_STATISTICS* statistics
 int32_t __cdecl ScanSiteInfo(void) { return SetOid(oid::BssidListScan, nullptr, 0); }
 
 // The list goes to the caller as the driver wrote it; its readers walk it bounded (ScanList).
-int32_t __cdecl GetSiteInfo(void* buffer, uint32_t length) { return GetOid(oid::BssidList, buffer, length); }
+// In a crowded place the list outgrows the monitor's 12,004 bytes and the driver
+// refuses the query: the caller then gets the first networks instead of none.
+int32_t __cdecl GetSiteInfo(void* buffer, uint32_t length) {
+    uint32_t needed = 0;
+    int32_t rc = driverlink::QueryOid(oid::BssidList, buffer, length, needed);
+    // A scan may complete between the queries and make the list longer still.
+    for (int attempt = 0; attempt < 3 && rc != 0 && needed > length && needed <= scan::LargestDriverList; ++attempt) {
+        std::vector<uint8_t> whole(needed, 0);
+        uint32_t written = 0;
+        const int32_t wholeRc = driverlink::QueryOid(oid::BssidList, whole.data(), needed, written);
+        if (wholeRc != 0) {
+            needed = written;
+            continue;
+        }
+        // No whole entry fits: the driver's answer stands, with the caller's buffer untouched.
+        std::vector<uint8_t> fitted(length, 0);
+        if (scan::CopyWholeEntries(whole.data(), whole.size(), fitted.data(), fitted.size()) == 0) return rc;
+        std::memcpy(buffer, fitted.data(), length);
+        return 0;
+    }
+    return rc;
+}
 
 }  // extern "C"

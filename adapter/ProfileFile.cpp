@@ -2,6 +2,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 #include "adapter/RegKey.h"
 #include "adapter/portable/ProfileFileText.h"
@@ -60,7 +61,11 @@ int32_t __cdecl ImportProfile(char* profileName, const char* fileName) {
     if (!profileName || !fileName) return ERROR_INVALID_PARAMETER;
     // A missing file reads as nothing but defaults and would blank every value of the target.
     if (!SectionHasKeys(fileName)) return ERROR_FILE_NOT_FOUND;
-    GetPrivateProfileStringA(Section, NameKey, TemplateProfile, profileName, profile::NameWidth, fileName);
+    // Read with room to spare: a name cut to 127 characters could name another, existing profile.
+    char name[ImportReadChars];
+    const DWORD nameLength = GetPrivateProfileStringA(Section, NameKey, TemplateProfile, name, sizeof name, fileName);
+    lstrcpynA(profileName, name, profile::NameWidth);
+    if (nameLength >= profile::NameWidth) return ERROR_INVALID_NAME;
     // Anyone may have edited the file: its name must not reach the profile key itself or a nested key.
     if (!profile::IsValidName(profileName)) return ERROR_INVALID_NAME;
 
@@ -71,20 +76,27 @@ int32_t __cdecl ImportProfile(char* profileName, const char* fileName) {
     rc = target.Open(HKEY_LOCAL_MACHINE, SubkeyPath(profileName).c_str(), KEY_ALL_ACCESS);
     if (rc != ERROR_SUCCESS) return rc;
 
-    for (DWORD index = 0;; ++index) {
-        char name[ValueNameChars];
-        DWORD nameSize = sizeof name, type = REG_NONE;
-        const LONG step = RegEnumValueA(source.get(), index, name, &nameSize, nullptr, &type, nullptr, nullptr);
-        if (step == ERROR_MORE_DATA) continue;
-        if (step != ERROR_SUCCESS) break;
-        if (!IsValueKey(name)) continue;
-        char text[ImportTextChars];  // longer texts are cut by the read itself
-        DWORD length = GetPrivateProfileStringA(Section, name, "", text, sizeof text, fileName);
-        if (length >= sizeof text) length = sizeof text - 1;
-        if (type == REG_DWORD)
-            target.SetDword(name, ParseDwordText(std::string_view(text, length)));
-        else
-            target.Set(name, type, text, length);  // without the NUL, as stored profiles have it
+    // The profile's own values that the template has, each checked before any is written:
+    // a file with one bad value changes nothing. Other values of the template are not copied.
+    struct Pending {
+        const profile::ValueSpec* value;
+        std::string text;
+        uint32_t number;
+    };
+    std::vector<Pending> pending;
+    for (const profile::ValueSpec& value : profile::Values()) {
+        if (RegQueryValueExA(source.get(), value.name, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS) continue;
+        char text[ImportReadChars];
+        const DWORD length = GetPrivateProfileStringA(Section, value.name, "", text, sizeof text, fileName);
+        Pending p{&value, std::string(text, length), 0};
+        if (CheckImportText(value, p.text, p.number) != ImportFault::None) return ERROR_INVALID_DATA;
+        pending.push_back(std::move(p));
+    }
+    for (const Pending& p : pending) {
+        if (p.value->kind == profile::ValueKind::Dword)
+            target.SetDword(p.value->name, p.number);
+        else  // without the NUL, as stored profiles have it
+            target.Set(p.value->name, REG_SZ, p.text.data(), DWORD(p.text.size()));
     }
     return 0;
 }

@@ -2,6 +2,7 @@
 #include "adapter/portable/ProfileFileText.h"
 
 #include <cstring>
+#include <string_view>
 
 #include "adapter/portable/Bytes.h"
 
@@ -31,6 +32,61 @@ uint32_t ParseDwordText(std::string_view text) {
         if (magnitude > limit) magnitude = limit;
     }
     return negative ? uint32_t(0u - uint32_t(magnitude)) : uint32_t(magnitude);
+}
+
+std::optional<uint32_t> ParseDecimalText(std::string_view text) {
+    const auto blank = [](char c) { return c == ' ' || c == '\t'; };
+    while (!text.empty() && blank(text.front())) text.remove_prefix(1);
+    while (!text.empty() && blank(text.back())) text.remove_suffix(1);
+    if (text.empty()) return 0u;
+    const bool negative = text.front() == '-';
+    if (negative) text.remove_prefix(1);
+    if (text.empty()) return std::nullopt;
+    const uint64_t limit = negative ? 0x80000000u : 0xFFFFFFFFu;
+    uint64_t magnitude = 0;
+    for (const char c : text) {
+        if (c < '0' || c > '9') return std::nullopt;
+        magnitude = magnitude * 10 + uint64_t(c - '0');
+        if (magnitude > limit) return std::nullopt;
+    }
+    return negative ? uint32_t(0u - uint32_t(magnitude)) : uint32_t(magnitude);
+}
+
+std::optional<ValueRange> RangeOf(const profile::ValueSpec& value) {
+    // The fields the library acts on; the others are the editor's and only stored.
+    static constexpr struct {
+        std::string_view name;
+        ValueRange range;
+    } kRanges[] = {
+        {"AssociationMode", {0, 2}}, {"Channel", {0, 14}},       {"SecurityMode", {0, 6}},
+        {"AuthentMode", {0, 2}},     {"EncryptionLevel", {0, 6}}, {"DefaultKeyId", {0, 3}},
+        {"IsPassPhrase", {0, 1}},    {"IsKeyHexed", {0, 1}},      {"EntAuthenType", {0, 2}},
+        {"InnerAuthen", {0, 4}},     {"DhcpEnabled", {0, 1}},
+    };
+    for (const auto& r : kRanges)
+        if (r.name == value.name) return r.range;
+    return std::nullopt;
+}
+
+ImportFault CheckImportText(const profile::ValueSpec& value, std::string_view text, uint32_t& number) {
+    switch (value.kind) {
+    case profile::ValueKind::Dword: {
+        const std::optional<uint32_t> parsed = ParseDecimalText(text);
+        if (!parsed) return ImportFault::NotANumber;
+        const std::optional<ValueRange> range = RangeOf(value);
+        if (range && (*parsed < range->least || *parsed > range->most)) return ImportFault::OutOfRange;
+        number = *parsed;
+        return ImportFault::None;
+    }
+    case profile::ValueKind::DwordAsText:
+        return text.size() > value.width ? ImportFault::TooLong : ImportFault::None;
+    case profile::ValueKind::Text: {
+        // The SSID field is 40 bytes but holds at most 32 characters; WEP key texts 26 digits.
+        const size_t most = std::string_view(value.name) == "SSID" ? 32 : value.width - 1;
+        return text.size() > most ? ImportFault::TooLong : ImportFault::None;
+    }
+    }
+    return ImportFault::NotANumber;
 }
 
 }  // namespace profilefile

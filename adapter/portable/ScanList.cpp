@@ -31,8 +31,6 @@ constexpr uint8_t ElementVendor = 221;
 
 constexpr uint8_t WpaOui[3] = {0x00, 0x50, 0xF2};
 constexpr uint8_t RsnOui[3] = {0x00, 0x0F, 0xAC};
-// The WPA information element's OUI type and version 1, as the survey list tests for it.
-constexpr uint8_t WpaSignature[6] = {0x00, 0x50, 0xF2, 0x01, 0x01, 0x00};
 
 constexpr uint32_t Dot1x = 3;
 constexpr uint32_t PreShared = 4;
@@ -176,25 +174,9 @@ std::string MacText(const std::array<uint8_t, 6>& mac) {
     return text;
 }
 
-std::string ListSecurityText(const Entry& entry) {
-    if (entry.privacy == 0) return "No";
-    // The row summary's quick look: the cipher byte of a WPA element's first
-    // pairwise suite, and an RSN element that carries the WPA signature.
-    constexpr size_t FirstPairwiseCipherAt = 17;
-    std::optional<std::string> text;
-    ForEachElement(entry.elements, [&](const uint8_t* element, size_t size) {
-        if (element[1] <= 6) return false;
-        const bool hasSignature = std::memcmp(element + 2, WpaSignature, sizeof WpaSignature) == 0;
-        if (element[0] == ElementVendor && hasSignature && size > FirstPairwiseCipherAt) {
-            if (element[FirstPairwiseCipherAt] == 2) text = "TKIP";
-            else if (element[FirstPairwiseCipherAt] == 4) text = "AES";
-        } else if (element[0] == ElementRsn && hasSignature) {
-            text = "";
-        }
-        return text.has_value();
-    });
-    return text ? *text : "WEP";
-}
+// The row summary once took a literal look of its own, which listed WPA2-only
+// networks as "WEP"; it shows what the details parsers find.
+std::string ListSecurityText(const Entry& entry) { return DetailsSecurityText(entry); }
 
 std::string DetailsSecurityText(const Entry& entry) {
     if (entry.privacy == 0) return "No";

@@ -101,7 +101,7 @@ std::optional<SecurityKinds> FindSecurityElement(const Entry& entry);
 std::string ChannelText(const Entry& entry);  // "%d", limited to 14
 std::string SignalText(int32_t rssiDbm);      // "97%"
 std::string MacText(const std::array<uint8_t, 6>& mac);  // "00-14-6C-A1-22-33"
-// The list row's summary security text: "No", "TKIP", "AES", "" or "WEP".
+// The list row's summary security text: "No", "TKIP", "AES" or "WEP", as the details.
 std::string ListSecurityText(const Entry& entry);
 // The details security text: "No", "TKIP", "AES" or "WEP".
 std::string DetailsSecurityText(const Entry& entry);

@@ -15,6 +15,19 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const uint8_t bytes[4] = {uint8_t(value), uint8_t(value >> 8), uint8_t(value >> 16), uint8_t(value >> 24)};
     if (profilefile::ParseDwordText(profilefile::ExportText(true, bytes, 4)) != value) std::abort();
 
+    // A strict number reads back the same through the export's text.
+    if (const auto strict = profilefile::ParseDecimalText(text)) {
+        const uint8_t b[4] = {uint8_t(*strict), uint8_t(*strict >> 8), uint8_t(*strict >> 16), uint8_t(*strict >> 24)};
+        if (profilefile::ParseDecimalText(profilefile::ExportText(true, b, 4)) != strict) std::abort();
+    }
+    for (const profile::ValueSpec& value : profile::Values()) {
+        uint32_t number = 0;
+        const auto fault = profilefile::CheckImportText(value, text, number);
+        const auto range = profilefile::RangeOf(value);
+        if (fault == profilefile::ImportFault::None && range && (number < range->least || number > range->most))
+            std::abort();
+    }
+
     const std::string exported = profilefile::ExportText(false, data, size);
     if (exported.size() > size) std::abort();
 

@@ -7,6 +7,7 @@
 #include "adapter/portable/AdhocDecision.h"
 #include "adapter/portable/Bytes.h"
 #include "adapter/portable/ScanList.h"
+#include "adapter/portable/ScanListCopy.h"
 
 namespace {
 
@@ -46,6 +47,17 @@ void ReadAll(const uint8_t* list, size_t size) {
     profile.Channel = 6;
     adhoc::DecideAssociationMode(profile, list, size);
     Check(profile.AssociationMode == 0 || profile.AssociationMode == 2);
+
+    // The part that fits a smaller buffer reads back as the same first entries.
+    const size_t capacity = size / 2;
+    std::vector<uint8_t> fitted(capacity);
+    const size_t copied = scan::CopyWholeEntries(list, size, fitted.data(), capacity);
+    size_t readBack = 0;
+    for (const scan::Entry& e : scan::ScanList(fitted.data(), capacity, scan::NoEntryLimit)) {
+        Check(e.offset + LoadU32(fitted.data() + e.offset) <= capacity);
+        ++readBack;
+    }
+    Check(readBack == copied);
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
 // Texts of the profile export file: registry values out, edited numbers back in.
 #include <gtest/gtest.h>
 
+#include <optional>
+#include <stdexcept>
 #include <string>
 
 #include "adapter/portable/ProfileFileText.h"
@@ -69,5 +71,89 @@ TEST(ProfileFileText, NumbersParseLeadingDigitsAndNeverOverflow) {
     for (uint32_t v : {0u, 1u, 255u, 0x7FFFFFFFu, 0x80000000u, 0xC800000Au, 0xFFFFFFFEu}) {
         const uint8_t bytes[4] = {uint8_t(v), uint8_t(v >> 8), uint8_t(v >> 16), uint8_t(v >> 24)};
         EXPECT_EQ(ParseDwordText(ExportText(true, bytes, 4)), v) << "round trip of " << v;
+    }
+}
+
+TEST(ProfileFileText, ImportNumbersAreWholeDecimalTextsOrNothing) {
+    const struct {
+        const char* text;
+        std::optional<uint32_t> value;
+    } cases[] = {
+        {"0", 0u},
+        {"6", 6u},
+        {"  42\t", 42u},
+        {"3232235786", 3232235786u},
+        {"4294967295", 0xFFFFFFFFu},
+        {"-1", 0xFFFFFFFFu},
+        {"-2147483648", 0x80000000u},
+        {"", 0u},  // the key is missing or empty: 0, as the import has always given
+        {"   ", 0u},
+        {"4294967296", std::nullopt},
+        {"-2147483649", std::nullopt},
+        {"99999999999999999999", std::nullopt},
+        {"+", std::nullopt},  // a DHCP flag "+" once turned into a static 0.0.0.0 address
+        {"+1", std::nullopt},
+        {"-", std::nullopt},
+        {"12abc", std::nullopt},
+        {"1 2", std::nullopt},
+        {"0x10", std::nullopt},
+        {"abc", std::nullopt},
+    };
+    for (const auto& c : cases) EXPECT_EQ(profilefile::ParseDecimalText(c.text), c.value) << '"' << c.text << '"';
+}
+
+TEST(ProfileFileText, ImportTextsAreCheckedAgainstTheirFields) {
+    using profilefile::ImportFault;
+    const auto valueNamed = [](std::string_view name) -> const profile::ValueSpec& {
+        for (const profile::ValueSpec& v : profile::Values())
+            if (name == v.name) return v;
+        throw std::runtime_error("no value " + std::string(name));
+    };
+    const struct {
+        const char* name;
+        std::string text;
+        ImportFault fault;
+        uint32_t number;
+    } cases[] = {
+        {"AssociationMode", "2", ImportFault::None, 2},
+        {"AssociationMode", "3", ImportFault::OutOfRange, 0},
+        {"Channel", "0", ImportFault::None, 0},
+        {"Channel", "14", ImportFault::None, 14},
+        {"Channel", "15", ImportFault::OutOfRange, 0},
+        {"Channel", "-1", ImportFault::OutOfRange, 0},
+        {"SecurityMode", "6", ImportFault::None, 6},
+        {"SecurityMode", "4294967295", ImportFault::OutOfRange, 0},
+        {"AuthentMode", "3", ImportFault::OutOfRange, 0},
+        {"EncryptionLevel", "6", ImportFault::None, 6},
+        {"EncryptionLevel", "7", ImportFault::OutOfRange, 0},
+        {"DefaultKeyId", "4", ImportFault::OutOfRange, 0},
+        {"IsPassPhrase", "2", ImportFault::OutOfRange, 0},
+        {"IsKeyHexed", "1", ImportFault::None, 1},
+        {"EntAuthenType", "3", ImportFault::OutOfRange, 0},
+        {"InnerAuthen", "4", ImportFault::None, 4},
+        {"InnerAuthen", "5", ImportFault::OutOfRange, 0},
+        {"DhcpEnabled", "+", ImportFault::NotANumber, 0},
+        {"DhcpEnabled", "2", ImportFault::OutOfRange, 0},
+        {"DhcpEnabled", "", ImportFault::None, 0},
+        {"NetworkMode", "3", ImportFault::None, 3},  // stored only: any number
+        {"FragThreshold", "4294967295", ImportFault::None, 0xFFFFFFFF},
+        {"TxRate", "54 Mbps", ImportFault::NotANumber, 0},
+        {"IpAddr", "3232235786", ImportFault::None, 3232235786u},
+        {"SSID", std::string(32, 's'), ImportFault::None, 0},
+        {"SSID", std::string(33, 's'), ImportFault::TooLong, 0},
+        {"WEPKey3", std::string(26, 'A'), ImportFault::None, 0},
+        {"WEPKey3", std::string(27, 'A'), ImportFault::TooLong, 0},
+        {"PassPhrase", std::string(127, 'p'), ImportFault::None, 0},
+        {"PassPhrase", std::string(128, 'p'), ImportFault::TooLong, 0},
+        {"ServerName", std::string(128, 'n'), ImportFault::TooLong, 0},
+        {"AuthMethod", "\x01", ImportFault::None, 0},
+        {"AuthMethod", "", ImportFault::None, 0},
+        {"AuthMethod", "12345", ImportFault::TooLong, 0},
+    };
+    for (const auto& c : cases) {
+        uint32_t number = 0;
+        EXPECT_EQ(profilefile::CheckImportText(valueNamed(c.name), c.text, number), c.fault)
+            << c.name << "=" << c.text.substr(0, 40);
+        EXPECT_EQ(number, c.number) << c.name;
     }
 }

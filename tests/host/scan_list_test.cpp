@@ -69,11 +69,11 @@ TEST(ScanList, RealShapedEntriesGiveTheirFieldsAndTexts) {
         {Network("OldMill", 2, 2462000, -55, 1, {}), "11", "97%", "WEP", "WEP", 1, 1},
         {Network("Harbour Office", 3, 2412000, -63, 1, WpaElement({Tkip}, {Psk})), "1", "74%", "TKIP", "TKIP", 2, 5},
         {Network("WPA-AES", 4, 2437000, -70, 1, WpaElement({Ccmp}, {Psk}, Ccmp)), "6", "54%", "AES", "AES", 2, 6},
-        // The row summary looks for the WPA signature only; a WPA2 network's RSN element lacks it.
-        {Network("Velmora-Home", 5, 2437000, -48, 1, RsnElement({Ccmp}, {Psk})), "6", "100%", "WEP", "AES", 2, 6},
+        // A WPA2-only network (RSN element, no WPA element) is listed by its cipher, not as "WEP".
+        {Network("Velmora-Home", 5, 2437000, -48, 1, RsnElement({Ccmp}, {Psk})), "6", "100%", "AES", "AES", 2, 6},
         {Network("Mixed", 6, 2427000, -89, 1, Concat({RsnElement({Ccmp, Tkip}, {Psk}, Tkip), WpaElement({Tkip, Ccmp}, {Psk})})),
-         "4", "0%", "TKIP", "AES", 2, 6},
-        {Network("Campus-Secure", 7, 2452000, -59, 1, RsnElement({Tkip}, {Dot1x}, Tkip)), "9", "85%", "WEP", "TKIP", 2, 5},
+         "4", "0%", "AES", "AES", 2, 6},
+        {Network("Campus-Secure", 7, 2452000, -59, 1, RsnElement({Tkip}, {Dot1x}, Tkip)), "9", "85%", "TKIP", "TKIP", 2, 5},
         {Network("Lighthouse", 8, 2484000, -86, 1, WpaElement({Ccmp}, {Psk})), "14", "8%", "AES", "AES", 2, 6},
         {Network("PartyLine", 9, 2417000, -100, 0, {}, 0), "2", "0%", "No", "No", 0, 0},
         {Network("FiveGHz", 10, 5180000, -60, 0, {}), "14", "82%", "No", "No", 0, 0},
@@ -203,27 +203,37 @@ TEST(ScanList, ElementAreaNeverReachesPastTheEntry) {
     EXPECT_EQ(scan::DetailsSecurityText(read[3]), "WEP");
 }
 
-TEST(ScanList, ListSecurityTextQuickLook) {
+TEST(ScanList, ListSecurityTextIsWhatTheDetailsParsersFind) {
     struct Case {
         const char* what;
+        uint32_t privacy;
         Bytes elements;
         const char* text;
     };
     const Bytes wpaSignature = {0x00, 0x50, 0xF2, 0x01, 0x01, 0x00};
     const Case cases[] = {
-        {"no elements", {}, "WEP"},
-        {"WMM vendor element only", Element(221, {0x00, 0x50, 0xF2, 0x02, 0x00, 0x01, 0x00}), "WEP"},
-        {"WPA with an unknown first cipher, then TKIP", Concat({WpaElement({5}, {Psk}), WpaElement({Tkip}, {Psk})}), "TKIP"},
-        {"element 48 carrying the WPA signature ends with an empty text",
-         Concat({Element(48, Concat({wpaSignature, {0, 0, 0, 0}})), WpaElement({Tkip}, {Psk})}), ""},
-        {"WPA signature too short to hold the cipher byte", Element(221, Concat({wpaSignature, {0, 0, 0}})), "WEP"},
-        {"elements of 6 data bytes are not looked at", Element(221, wpaSignature), "WEP"},
+        {"open network", 0, {}, "No"},
+        {"open network with a stray WPA element", 0, WpaElement({Tkip}, {Psk}), "No"},
+        {"WEP: privacy without elements", 1, {}, "WEP"},
+        {"WMM vendor element only", 1, Element(221, {0x00, 0x50, 0xF2, 0x02, 0x00, 0x01, 0x00}), "WEP"},
+        {"WPA TKIP", 1, WpaElement({Tkip}, {Psk}), "TKIP"},
+        {"WPA CCMP", 1, WpaElement({Ccmp}, {Psk}, Ccmp), "AES"},
+        {"WPA2 only, pre-shared CCMP", 1, RsnElement({Ccmp}, {Psk}), "AES"},
+        {"WPA2 only, 802.1X TKIP", 1, RsnElement({Tkip}, {Dot1x}, Tkip), "TKIP"},
+        {"WPA2 only, 802.1X CCMP", 1, RsnElement({Ccmp}, {Dot1x}), "AES"},
+        {"RSN before WPA: the first that parses decides", 1,
+         Concat({RsnElement({Ccmp}, {Psk}), WpaElement({Tkip}, {Psk})}), "AES"},
+        {"WPA with an unknown cipher, then TKIP", 1, Concat({WpaElement({5}, {Psk}), WpaElement({Tkip}, {Psk})}), "TKIP"},
+        {"element 48 carrying the WPA signature is no RSN element", 1,
+         Concat({Element(48, Concat({wpaSignature, {0, 0, 0, 0}})), WpaElement({Tkip}, {Psk})}), "TKIP"},
+        {"WPA signature too short for a WPA element", 1, Element(221, Concat({wpaSignature, {0, 0, 0}})), "WEP"},
     };
     for (const Case& c : cases) {
-        const Bytes list = List({Entry(Network("X", 1, 2437000, -60, 1, c.elements))});
+        const Bytes list = List({Entry(Network("X", 1, 2437000, -60, c.privacy, c.elements))});
         const auto read = Read(list);
         ASSERT_EQ(read.size(), 1u);
         EXPECT_EQ(scan::ListSecurityText(read[0]), c.text) << c.what;
+        EXPECT_EQ(scan::ListSecurityText(read[0]), scan::DetailsSecurityText(read[0])) << c.what;
     }
 }
 

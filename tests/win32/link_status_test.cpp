@@ -1,12 +1,16 @@
 // GetNetworkStatus, GetNetworkStatistics, GetSignalInfo and the site survey exports against the simulated adapter.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <string>
 #include <vector>
 
+#include "adapter/portable/AdhocDecision.h"
+#include "adapter/portable/Bytes.h"
 #include "adapter/portable/Ndis.h"
+#include "adapter/portable/ScanList.h"
 #include "adapter/wifiapi.h"
 #include "nvxsim/model/Status.h"
 #include "tests/win32/support/TestSupport.h"
@@ -290,7 +294,9 @@ TEST_F(LinkStatusTest, SiteSurveyPassesTheDriversResultsThrough) {
     EXPECT_EQ(ScanSiteInfo(), nvxsim::StatusFailure);
     nvxsimAdvanceClock(2000);  // the first scan has completed: the list no longer fits 16 bytes
 
-    // A buffer too small for the list: the driver's code, and the buffer as it was.
+    // A buffer too small for even one network: the driver's code, and the buffer as it was.
+    // The whole list is read once to look for networks that fit; a refusal that names
+    // no larger size is taken as it is.
     for (bool injected : {false, true}) {
         nvxsimClearJournal();
         if (injected) nvxsimFailNext(oid::BssidList, nvxsim::StatusBufferTooShort, 1);
@@ -302,10 +308,91 @@ TEST_F(LinkStatusTest, SiteSurveyPassesTheDriversResultsThrough) {
             EXPECT_EQ(rc, nvxsim::StatusBufferTooShort);
         }
         calls = Journal();
-        ASSERT_EQ(calls.size(), 1u);
+        ASSERT_EQ(calls.size(), injected ? 1u : 2u);
         EXPECT_EQ(calls[0].oid, oid::BssidList);
         EXPECT_EQ(calls[0].length, 16u);
         EXPECT_EQ(calls[0].status, rc);
+        if (!injected) {
+            EXPECT_EQ(calls[1].oid, oid::BssidList);
+            EXPECT_GT(calls[1].length, 16u);
+            EXPECT_EQ(calls[1].status, 0);
+        }
         for (uint8_t b : buffer) EXPECT_EQ(b, 0xCC);
+    }
+}
+
+namespace {
+
+// A block of flats: `count` networks with 32-character SSIDs; `adhoc` lists the
+// indexes that are ad hoc cells on channel 2.
+std::string CrowdedScenario(int count, std::initializer_list<int> adhoc) {
+    std::string text = "timing associate-ms=100 scan-ms=100\n";
+    const char* kinds[] = {"open", "wep", "wpa-tkip", "wpa2-ccmp", "wpa-mixed", "wpa2-eap"};
+    for (int i = 0; i < count; ++i) {
+        char line[400];
+        const bool cell = std::find(adhoc.begin(), adhoc.end(), i) != adhoc.end();
+        const char* kind = cell ? "open" : kinds[i % 6];
+        const char* credentials = std::strcmp(kind, "wep") == 0          ? " wep-key=0A1B2C3D4E"
+                                  : std::strcmp(kind, "wpa2-eap") == 0   ? " identity=student password=exam-season"
+                                  : std::strcmp(kind, "open") == 0       ? ""
+                                                                         : " passphrase=lantern-orchard-42";
+        std::snprintf(line, sizeof line,
+                      "network ssid=\"Flat %03d at Harbour View Block A\" bssid=00:1A:2B:00:%02X:%02X channel=%d "
+                      "rssi=-%d security=%s%s%s\n",
+                      i, i / 256, i % 256, cell ? 2 : 1 + i % 13, 40 + i % 50, kind, credentials, cell ? " mode=adhoc" : "");
+        text += line;
+    }
+    return text;
+}
+
+std::vector<std::pair<std::string, uint8_t>> Networks(const uint8_t* list, size_t size) {
+    std::vector<std::pair<std::string, uint8_t>> out;
+    for (const scan::Entry& e : scan::ScanList(list, size, scan::NoEntryLimit)) out.emplace_back(e.ssid, e.mac[5]);
+    return out;
+}
+
+}  // namespace
+
+TEST_F(LinkStatusTest, CrowdedSurveyDeliversTheFirstNetworksThatFit) {
+    char error[200] = {};
+    ASSERT_EQ(nvxsimLoadScenarioText(CrowdedScenario(200, {3, 190}).c_str(), error, sizeof error), 0) << error;
+    ASSERT_EQ(ConnectToAdapter(), 0);
+    ASSERT_EQ(ScanSiteInfo(), 0);
+    nvxsimAdvanceClock(200);
+
+    // The driver's whole list, for comparison: 200 networks, far more than 12,004 bytes.
+    std::vector<uint8_t> whole(200000, 0);
+    ASSERT_EQ(GetOid(oid::BssidList, whole.data(), uint32_t(whole.size())), 0);
+    const auto all = Networks(whole.data(), whole.size());
+    ASSERT_EQ(all.size(), 200u);
+    std::vector<size_t> ends;  // where each entry ends in the whole list
+    for (const scan::Entry& e : scan::ScanList(whole.data(), whole.size(), scan::NoEntryLimit))
+        ends.push_back(e.offset + LoadU32(whole.data() + e.offset));
+    ASSERT_GT(ends.back(), size_t(WIFIAPI_SCAN_BUFFER_SIZE));
+
+    std::vector<uint8_t> buffer(WIFIAPI_SCAN_BUFFER_SIZE + 16, 0xCC);
+    nvxsimClearJournal();
+    ASSERT_EQ(GetSiteInfo(buffer.data(), WIFIAPI_SCAN_BUFFER_SIZE), 0);
+    const uint32_t count = LoadU32(buffer.data());
+    ASSERT_GT(count, 50u) << "the networks that fit are listed";
+    EXPECT_LE(ends[count - 1], size_t(WIFIAPI_SCAN_BUFFER_SIZE));
+    EXPECT_GT(ends[count], size_t(WIFIAPI_SCAN_BUFFER_SIZE)) << "as many as fit";
+    const auto delivered = Networks(buffer.data(), WIFIAPI_SCAN_BUFFER_SIZE);
+    EXPECT_EQ(delivered, std::vector(all.begin(), all.begin() + count)) << "the first ones, in the driver's order";
+    for (size_t i = WIFIAPI_SCAN_BUFFER_SIZE; i < buffer.size(); ++i) ASSERT_EQ(buffer[i], 0xCC) << i;
+    const auto calls = Journal(NVXSIM_QUERY);
+    ASSERT_EQ(calls.size(), 2u);
+    EXPECT_EQ(calls[0].length, uint32_t(WIFIAPI_SCAN_BUFFER_SIZE));
+    EXPECT_EQ(calls[1].length, uint32_t(ends.back())) << "the size the driver asked for";
+
+    // The ad hoc decision sees a cell among the first networks and joins it; one
+    // far down the list is beyond what the monitor's buffer holds.
+    for (const auto& [index, joins] : {std::pair{3, true}, std::pair{190, false}}) {
+        WLAN_PROFILE p{};
+        std::snprintf(p.SSID, sizeof p.SSID, "Flat %03d at Harbour View Block A", index);
+        p.AssociationMode = 2;
+        p.Channel = 2;
+        adhoc::DecideAssociationMode(p, buffer.data(), WIFIAPI_SCAN_BUFFER_SIZE);
+        EXPECT_EQ(p.AssociationMode, joins ? 0u : 2u) << index;
     }
 }

@@ -360,50 +360,108 @@ TEST_F(ProfileFileTest, ImportOfAMissingOrEmptyFileLeavesTheTemplateAlone) {
     EXPECT_EQ(Snapshot("Default"), templateBefore);
 }
 
-TEST_F(ProfileFileTest, HostileFileIsCutAndParsedWithinBounds) {
+TEST_F(ProfileFileTest, FileWithAValueOutOfItsRangeIsRefusedAndWritesNothing) {
+    WriteDefault();
+    WLAN_PROFILE source = Sample("Office", 0);
+    ASSERT_EQ(WriteProfile(&source), 0);
+    const std::string exported = TempFile();
+    ASSERT_EQ(ExportProfile("Office", exported.c_str()), 0);
+    WLAN_PROFILE old = Sample("Copy", 1);
+    std::strcpy(old.SSID, "stale");
+    ASSERT_EQ(WriteProfile(&old), 0);
+    const StoredValues before = Snapshot("Copy"), templateBefore = Snapshot("Default");
+
+    const struct {
+        const char* key;
+        std::string text;
+    } cases[] = {
+        {"AssociationMode", "3"},     {"Channel", "15"},        {"Channel", "4294967295"}, {"Channel", "abc"},
+        {"SecurityMode", "4294967295"}, {"SecurityMode", "7"},  {"DhcpEnabled", "+"},     {"DhcpEnabled", "2"},
+        {"AuthentMode", "3"},         {"EncryptionLevel", "7"}, {"DefaultKeyId", "4"},    {"IsPassPhrase", "2"},
+        {"IsKeyHexed", "-1"},         {"EntAuthenType", "3"},   {"InnerAuthen", "5"},     {"TxRate", "12abc"},
+        {"FragThreshold", "99999999999"}, {"IpAddr", "-2147483649"}, {"IpMask", "0x10"},
+        {"SSID", std::string(33, 'S')}, {"WEPKey0", std::string(27, 'K')}, {"PassPhrase", std::string(128, 'P')},
+        {"LoginName", std::string(600, 'L')}, {"AuthMethod", "12345"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.key) + "=" + c.text.substr(0, 40));
+        const std::string file = TempFile();
+        ASSERT_TRUE(CopyFileA(exported.c_str(), file.c_str(), FALSE));
+        WritePrivateProfileStringA(kSection, "ProfileName", "Copy", file.c_str());
+        WritePrivateProfileStringA(kSection, c.key, c.text.c_str(), file.c_str());
+        ImportNamed(file, "Copy", ERROR_INVALID_DATA);
+        EXPECT_EQ(Snapshot("Copy"), before);
+    }
+    EXPECT_EQ(Snapshot("Default"), templateBefore);
+}
+
+TEST_F(ProfileFileTest, ValuesAtTheEdgesOfTheirRangesImport) {
     WriteDefault();
     WLAN_PROFILE old = Sample("Copy", 0);
     ASSERT_EQ(WriteProfile(&old), 0);
-    const std::string longText(300, 'L');
-    const std::string file = RawFile("garbage without an equals sign\r\n"
-                                     "[WLAN Profile]\r\n"
+    const std::string file = RawFile("[WLAN Profile]\r\n"
                                      "ProfileName=Copy\r\n"
-                                     "SSID=" + longText + "\r\n"
-                                     "WEPKey0=" + std::string(200, 'K') + "\r\n"
-                                     "PassPhrase=" + std::string(5000, 'P') + "\r\n"
-                                     "Channel=abc\r\n"
-                                     "TxRate=12abc\r\n"
-                                     "FragThreshold=99999999999\r\n"
+                                     "SSID=" + std::string(32, 'S') + "\r\n"
+                                     "WEPKey0=" + std::string(26, 'A') + "\r\n"
+                                     "PassPhrase=" + std::string(127, 'P') + "\r\n"
+                                     "AssociationMode=2\r\n"
+                                     "Channel=14\r\n"
+                                     "SecurityMode=6\r\n"
+                                     "DefaultKeyId=3\r\n"
+                                     "DhcpEnabled=0\r\n"
+                                     "FragThreshold=  2346  \r\n"
                                      "RTSThreshold=-1\r\n"
                                      "IpAddr=4294967295\r\n"
-                                     "IpMask=-2147483649\r\n"
-                                     "AuthMethod=\x07\r\n"
-                                     "this line is not a key\r\n");
+                                     "IpMask=-2147483648\r\n"
+                                     "AuthMethod=\x07\r\n");
     ImportNamed(file, "Copy");
 
     const StoredValues stored = Snapshot("Copy");
-    EXPECT_EQ(stored.at("SSID"), Text(std::string(127, 'L'))) << "cut at 127 characters";
-    EXPECT_EQ(stored.at("WEPKey0"), Text(std::string(127, 'K')));
-    EXPECT_EQ(stored.at("PassPhrase"), Text(std::string(127, 'P')));
+    EXPECT_EQ(stored.at("SSID"), Text(std::string(32, 'S')));
     const struct {
         const char* name;
         uint32_t value;
     } numbers[] = {
-        {"Channel", 0}, {"TxRate", 12}, {"FragThreshold", 0xFFFFFFFF}, {"RTSThreshold", 0xFFFFFFFF},
-        {"IpAddr", 0xFFFFFFFF}, {"IpMask", 0x80000000},
+        {"AssociationMode", 2}, {"Channel", 14}, {"SecurityMode", 6}, {"DefaultKeyId", 3}, {"DhcpEnabled", 0},
+        {"FragThreshold", 2346}, {"RTSThreshold", 0xFFFFFFFF}, {"IpAddr", 0xFFFFFFFF}, {"IpMask", 0x80000000},
+        {"TxRate", 0},  // missing from the file: 0, as ever
     };
     for (const auto& n : numbers) {
         ASSERT_EQ(stored.at(n.name).type, DWORD(REG_DWORD)) << n.name;
         EXPECT_EQ(LoadU32(stored.at(n.name).data.data()), n.value) << n.name;
     }
-
-    // The profile store then refuses what does not fit a field rather than run over it.
     WLAN_PROFILE read = ReadBack("Copy", 0x33);
-    EXPECT_EQ(read.SSID[0], 0x33) << "127 characters do not fit the 40-byte SSID";
-    EXPECT_EQ(read.WEPKey[0][0], 0x33);
-    EXPECT_EQ(read.WEPKey[1][0], 0) << "the next key is left as imported";
+    EXPECT_STREQ(read.SSID, std::string(32, 'S').c_str());
+    EXPECT_STREQ(read.WEPKey[0], std::string(26, 'A').c_str());
     EXPECT_STREQ(read.PassPhrase, std::string(127, 'P').c_str());
     EXPECT_EQ(read.AuthMethod, 0x33330007u) << "the character and the registry's NUL";
+}
+
+TEST_F(ProfileFileTest, OnlyTheProfilesOwnValuesAreTakenFromTheTemplate) {
+    WriteDefault();
+    // A template cluttered with values that are no profile's, some of them named in the file too.
+    std::string junk = "[WLAN Profile]\r\nProfileName=Copy\r\nSSID=Lobby\r\nChannel=6\r\n";
+    for (int i = 0; i < 10000; ++i) {
+        const std::string name = "Junk" + std::to_string(i);
+        const DWORD types[] = {REG_SZ, REG_DWORD, REG_BINARY, REG_MULTI_SZ};
+        Put("Default", name.c_str(), types[i % 4], "\x05\0\0\0\0\0", 6);
+        if (i % 100 == 0) junk += name + "=7\r\n";
+    }
+    Put("Default", "SSID", REG_DWORD, "\x01\0\0\0", 4);  // an odd type in the template does not change the profile's
+    WLAN_PROFILE old = Sample("Copy", 1);
+    ASSERT_EQ(WriteProfile(&old), 0);
+    const std::string file = RawFile(junk);
+
+    const DWORD start = GetTickCount();
+    ImportNamed(file, "Copy");
+    const DWORD elapsed = GetTickCount() - start;
+    EXPECT_LT(elapsed, 2000u) << "one read per profile value, not one per template value";
+
+    const StoredValues stored = Snapshot("Copy");
+    EXPECT_EQ(stored.size(), profile::Values().size()) << "the static addresses of the template, and nothing else";
+    for (const auto& [name, value] : stored) EXPECT_NE(name.rfind("Junk", 0), 0u) << name;
+    EXPECT_EQ(stored.at("SSID"), Text("Lobby"));
+    EXPECT_EQ(stored.at("Channel"), (StoredValue{REG_DWORD, {6, 0, 0, 0}}));
 }
 
 TEST_F(ProfileFileTest, HostileProfileNamesReachNoOtherKey) {
@@ -421,11 +479,22 @@ TEST_F(ProfileFileTest, HostileProfileNamesReachNoOtherKey) {
     ImportNamed(nestedName, "Copy\\Inner", ERROR_INVALID_NAME);
     EXPECT_EQ(Snapshot("Copy\\Inner"), innerBefore);
 
-    // An over-long name is cut to fit the caller's 128 bytes, and matches no profile.
-    const std::string longName = RawFile("[WLAN Profile]\r\nProfileName=" + std::string(300, 'N') + "\r\nSSID=x\r\n");
-    char buffer[256];
-    std::memset(buffer, 0x55, sizeof buffer);
-    EXPECT_EQ(ImportProfile(buffer, longName.c_str()), ERROR_FILE_NOT_FOUND);
-    EXPECT_EQ(std::string(buffer), std::string(127, 'N'));
-    EXPECT_EQ(uint8_t(buffer[128]), 0x55) << "nothing written past the 128 bytes";
+    // A name of 128 characters or more is refused, not cut to the 127 characters of
+    // another profile that happens to exist.
+    WLAN_PROFILE shorter = Sample(std::string(127, 'N').c_str(), 1);
+    ASSERT_EQ(WriteProfile(&shorter), 0);
+    const StoredValues shorterBefore = Snapshot(std::string(127, 'N'));
+    for (size_t length : {128u, 300u, 1000u}) {
+        const std::string longName =
+            RawFile("[WLAN Profile]\r\nProfileName=" + std::string(length, 'N') + "\r\nSSID=evil\r\n");
+        char buffer[256];
+        std::memset(buffer, 0x55, sizeof buffer);
+        EXPECT_EQ(ImportProfile(buffer, longName.c_str()), ERROR_INVALID_NAME) << length;
+        EXPECT_EQ(std::string(buffer), std::string(127, 'N'));
+        EXPECT_EQ(uint8_t(buffer[128]), 0x55) << "nothing written past the 128 bytes";
+        EXPECT_EQ(Snapshot(std::string(127, 'N')), shorterBefore) << length;
+    }
+    const std::string longest = RawFile("[WLAN Profile]\r\nProfileName=" + std::string(127, 'N') + "\r\nSSID=own\r\n");
+    ImportNamed(longest, std::string(127, 'N').c_str());
+    EXPECT_EQ(Snapshot(std::string(127, 'N')).at("SSID"), Text("own")) << "127 characters are a name";
 }

@@ -1,0 +1,54 @@
+// WepKeys.h - the WEP page's key rules: keys from a passphrase, typed keys, key length and transmit key.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "adapter/wifiapi.h"
+
+namespace editor {
+
+// EncryptionLevel of a WEP profile: 1 is 64 bits (5-byte key, 10 digits); any
+// other value 128 bits (13 bytes, 26 digits), which the page writes as 2.
+inline constexpr uint32_t Wep64 = 1;
+inline constexpr uint32_t Wep128 = 2;
+size_t WepKeyDigitCount(uint32_t encryptionLevel);
+
+// The masked key field's strings for a key length.
+struct WepKeyMask {
+    const char* mask;
+    const char* literal;
+    const char* initial;
+};
+WepKeyMask WepKeyMaskFor(uint32_t encryptionLevel);
+
+// The digits of the key a passphrase gives: for 64 bits the key of `keyIndex`
+// from nwepgen's four, for 128 bits the first 13 bytes of GeneratePassPhrase.
+std::string WepKeyDigits(std::string_view passphrase, uint32_t encryptionLevel, uint32_t keyIndex);
+
+// The passphrase edit changed (also run after the transmit key changed): an
+// empty passphrase clears PassPhrase and IsPassPhrase and puts zeros into the
+// transmit key's slot; any other stores it with IsPassPhrase 1 and its key in
+// that slot. Only the transmit key's slot is written. Returns the key field's text.
+std::string ApplyWepPassphrase(WLAN_PROFILE& profile, std::string_view passphrase);
+
+// The key field changed: its text without ":" (at most 26 characters) into the
+// transmit key's slot.
+void StoreWepKeyText(WLAN_PROFILE& profile, std::string_view fieldText);
+
+// The key length changed: EncryptionLevel, and the passphrase emptied. Returns the key field's text.
+std::string ChangeWepKeyLength(WLAN_PROFILE& profile, uint32_t encryptionLevel);
+
+// The transmit key changed: DefaultKeyId (0-3), then the passphrase change with
+// what the passphrase edit holds. Returns the key field's text.
+std::string ChangeTransmitKey(WLAN_PROFILE& profile, uint32_t keyIndex, std::string_view passphrase);
+
+// The key field's text for the transmit key's slot, as the page opens.
+std::string WepKeyFieldText(const WLAN_PROFILE& profile);
+
+// A typed key: exactly the digits of the key length, hexadecimal.
+bool IsWepKeyDigits(std::string_view digits, uint32_t encryptionLevel);
+
+}  // namespace editor
