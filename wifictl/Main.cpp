@@ -1,4 +1,4 @@
-// Main.cpp - wifictl: status, survey, connect, disconnect and stored profiles from the command line.
+// Main.cpp - wifictl: the link, the survey, connecting and the stored profiles from the command line.
 #include <windows.h>
 
 #include <algorithm>
@@ -10,14 +10,17 @@
 #include "adapter/RegKey.h"
 #include "adapter/portable/Bytes.h"
 #include "adapter/portable/Ndis.h"
+#include "adapter/portable/ProfileFileText.h"
 #include "adapter/portable/ProfileLayout.h"
 #include "adapter/portable/RadioUnits.h"
+#include "adapter/portable/SecureClear.h"
 #include "adapter/wifiapi.h"
 #include "wifictl/core/CommandLine.h"
 #include "wifictl/core/ConnectRun.h"
 #include "wifictl/core/LinkReport.h"
 #include "wifictl/core/ProfileReport.h"
 #include "wifictl/core/SurveyReport.h"
+#include "wifictl/core/TerminalText.h"
 
 namespace {
 
@@ -59,16 +62,67 @@ bool BindAdapter(int& exitCode) {
     return false;
 }
 
+std::string Quoted(const std::string& name) { return "\"" + PrintableText(name) + "\""; }
+
 bool LoadProfile(const std::string& name, WLAN_PROFILE& profile, int& exitCode) {
     profile = WLAN_PROFILE{};
     std::memcpy(profile.ProfileName, name.c_str(), name.size() + 1);  // the parser kept it within the field
     const int32_t rc = ReadProfile(&profile);
     if (rc == 0) return true;
-    exitCode = Fail("no stored profile named \"" + name + "\" (" + ResultText(rc) + ")");
+    exitCode = Fail("no stored profile named " + Quoted(name) + " (" + ResultText(rc) + ")");
     return false;
 }
 
-int Status() {
+std::string SubkeyPath(const std::string& name) { return std::string(profile::KeyPath) + "\\" + name; }
+
+bool ProfileExists(const std::string& name) {
+    CRegKey key;
+    return key.Open(HKEY_LOCAL_MACHINE, SubkeyPath(name).c_str(), KEY_READ) == ERROR_SUCCESS;
+}
+
+std::string CurrentProfile() {
+    char current[profile::NameWidth] = {};
+    GetCurrentProfile(current);
+    current[sizeof current - 1] = 0;
+    return current;
+}
+
+// The private-profile calls look for a bare file name in the Windows folder: give them the whole path.
+std::string FullPath(const std::string& file) {
+    char full[MAX_PATH] = {};
+    const DWORD length = GetFullPathNameA(file.c_str(), sizeof full, full, nullptr);
+    return length > 0 && length < sizeof full ? std::string(full, length) : file;
+}
+
+// One line from standard input; on a console it is asked for, without echo.
+// Returns false when there was nothing to read.
+bool ReadSecret(const char* prompt, std::string& secret) {
+    constexpr size_t Most = 1024;  // far beyond any field; longer lines are refused by the checks
+    secret.clear();
+    secret.reserve(Most + 1);  // never reallocated, so no copy of the secret is left behind
+    HANDLE in = GetStdHandle(STD_INPUT_HANDLE);
+    DWORD mode = 0;
+    const bool console = in && in != INVALID_HANDLE_VALUE && GetFileType(in) == FILE_TYPE_CHAR && GetConsoleMode(in, &mode);
+    if (console) {
+        std::fputs(prompt, stderr);
+        std::fflush(stderr);
+        SetConsoleMode(in, mode & ~DWORD(ENABLE_ECHO_INPUT));
+    }
+    bool any = false;
+    for (int c; (c = std::getchar()) != EOF;) {
+        any = true;
+        if (c == '\n') break;
+        if (secret.size() <= Most) secret += char(c);
+    }
+    if (console) {
+        SetConsoleMode(in, mode);
+        std::fputs("\n", stderr);
+    }
+    if (!secret.empty() && secret.back() == '\r') secret.pop_back();
+    return any;
+}
+
+int Status(const Command& command) {
     int exitCode = ExitSuccess;
     if (!BindAdapter(exitCode)) return exitCode;
     LinkView link;
@@ -78,7 +132,7 @@ int Status() {
     link.qualityIndex = GetLinkQualityIndex(link.signal.Rssi);
     GetNetworkStatistics("", &link.statistics);
     link.haveMac = GetOid(oid::CurrentAddress, link.mac, sizeof link.mac) == 0;
-    Out(FormatStatus(link));
+    Out(command.json ? FormatStatusJson(link) : FormatStatus(link));
     DisconnectToAdapter();
     return link.connectionResult == 0 ? ExitSuccess : ExitFailure;
 }
@@ -93,7 +147,8 @@ int Survey(const Command& command) {
     rc = GetSiteInfo(list.data(), uint32_t(list.size()));
     if (rc != 0) return Fail("the adapter did not deliver the scanned networks (" + ResultText(rc) + ")");
     const std::vector<SurveyRow> rows = SurveyRows(list.data(), list.size());
-    Out(rows.empty() ? std::string("No networks in range.\n") : FormatSurvey(rows));
+    if (command.json) Out(FormatSurveyJson(rows));
+    else Out(rows.empty() ? std::string("No networks in range.\n") : FormatSurvey(rows));
     DisconnectToAdapter();
     return ExitSuccess;
 }
@@ -102,8 +157,8 @@ int Connect(const Command& command) {
     WLAN_PROFILE profile;
     int exitCode = ExitSuccess;
     if (!LoadProfile(command.profile, profile, exitCode) || !BindAdapter(exitCode)) return exitCode;
-    const std::string ssid = PrintableSsid(profile.SSID, BoundedLength(profile.SSID, sizeof profile.SSID));
-    Out("Connecting to \"" + ssid + "\" with profile \"" + command.profile + "\"...\n");
+    const std::string ssid = PrintableField(profile.SSID, sizeof profile.SSID);
+    Out("Connecting to \"" + ssid + "\" with profile " + Quoted(command.profile) + "...\n");
     ConnectOps ops;
     ops.disconnect = [] { return Disconnect(); };
     ops.connectToNetwork = [](const WLAN_PROFILE& p) { return ConnectToNetwork(&p); };
@@ -116,7 +171,7 @@ int Connect(const Command& command) {
         SIGNAL_INFO signal{};
         GetNetworkStatus(AdapterDescription(), &status);
         GetSignalInfo(&signal);
-        const std::string linked = PrintableSsid(status.Ssid, BoundedLength(status.Ssid, sizeof status.Ssid));
+        const std::string linked = PrintableField(status.Ssid, sizeof status.Ssid);
         Out("Link up: \"" + linked + "\", channel " + std::to_string(status.Channel) + ", signal " +
             std::to_string(signal.Rssi) + " dBm (" + std::to_string(radio::SignalPercent(signal.Rssi)) + "%).\n");
         DisconnectToAdapter();  // closes our binding only; the link stays
@@ -155,10 +210,7 @@ int Profiles() {
         if (rc == ERROR_SUCCESS) names.emplace_back(name, length);  // longer names cannot be profiles
     }
     std::sort(names.begin(), names.end());
-    char current[profile::NameWidth] = {};
-    GetCurrentProfile(current);
-    current[sizeof current - 1] = 0;
-    Out(names.empty() ? std::string("No profiles stored.\n") : FormatProfileList(names, current));
+    Out(names.empty() ? std::string("No profiles stored.\n") : FormatProfileList(names, CurrentProfile()));
     return ExitSuccess;
 }
 
@@ -170,24 +222,125 @@ int Show(const Command& command) {
     return ExitSuccess;
 }
 
+int Add(Command& command) {
+    const std::string& name = command.profile;
+    if (ProfileExists(name) && !command.replace)
+        return Fail("a profile named " + Quoted(name) + " is stored: add --replace to overwrite it");
+    WLAN_PROFILE& p = command.added;
+    const SecretKind kind = SecretNeeded(command.add);
+    std::string secret;
+    if (kind != SecretKind::None && !ReadSecret(SecretPrompt(kind), secret))
+        return Fail("nothing on standard input: the profile needs a passphrase, key or password");
+    const std::string refused = ApplySecret(command.add, secret, p);
+    SecureClear(secret.data(), secret.size());
+    if (!refused.empty()) {
+        SecureClear(&p, sizeof p);
+        return Fail(refused);
+    }
+    const int32_t rc = WriteProfile(&p);
+    SecureClear(&p, sizeof p);
+    if (rc != 0) return Fail("the profile was not stored (" + ResultText(rc) + ")");
+    Out("Stored profile " + Quoted(name) + ".\n");
+    return ExitSuccess;
+}
+
+int Delete(const Command& command) {
+    const std::string& name = command.profile;
+    if (!ProfileExists(name)) return Fail("no stored profile named " + Quoted(name));
+    if (CurrentProfile() == name)
+        return Fail(Quoted(name) + " is the current profile: make another current first (wifictl use PROFILE)");
+    const int32_t rc = DeleteProfile(name.c_str());
+    if (rc != 0) return Fail(Quoted(name) + " was not deleted (" + ResultText(rc) + ")");
+    Out("Deleted profile " + Quoted(name) + ".\n");
+    return ExitSuccess;
+}
+
+int Use(const Command& command) {
+    WLAN_PROFILE profile;
+    int exitCode = ExitSuccess;
+    if (!LoadProfile(command.profile, profile, exitCode)) return exitCode;
+    SecureClear(&profile, sizeof profile);
+    char name[profile::NameWidth] = {};  // CurProfile is written as the whole 128 bytes
+    std::memcpy(name, command.profile.data(), command.profile.size());
+    if (SetCurrentProfile(name) != 0) return Fail("the current profile was not changed: the profile key cannot be opened");
+    Out("Current profile: " + Quoted(command.profile) + ".\n");
+    return ExitSuccess;
+}
+
+int Export(const Command& command) {
+    const std::string file = FullPath(command.file);
+    const int32_t rc = ExportProfile(command.profile.c_str(), file.c_str());
+    if (rc == ERROR_FILE_NOT_FOUND) return Fail("no stored profile named " + Quoted(command.profile));
+    if (rc != 0) return Fail("the profile was not exported to " + PrintableText(file) + " (" + ResultText(rc) + ")");
+    Out("Exported profile " + Quoted(command.profile) + " to " + PrintableText(file) + ".\n");
+    return ExitSuccess;
+}
+
+int Import(const Command& command) {
+    const std::string file = FullPath(command.file);
+    if (GetFileAttributesA(file.c_str()) == INVALID_FILE_ATTRIBUTES)
+        return Fail("no file " + PrintableText(file));
+    // The name is read here too, to say which profile the file names and to make its subkey.
+    char named[profilefile::ImportReadChars] = {};
+    const DWORD length = GetPrivateProfileStringA(profilefile::Section, profilefile::NameKey, profilefile::TemplateProfile,
+                                                  named, sizeof named, file.c_str());
+    const std::string name(named, length);
+    if (!ProfileExists(profilefile::TemplateProfile))
+        return Fail("the stored profile \"Default\" is needed: the import takes its value names from it");
+    const bool exists = ProfileExists(name);
+    if (exists && !command.replace)
+        return Fail("a profile named " + Quoted(name) + " is stored: add --replace to overwrite it");
+    // The library imports only into an existing profile: a new one gets its subkey first.
+    bool made = false;
+    if (!exists && name.size() < profile::NameWidth && profile::IsValidName(name.c_str(), name.size() + 1)) {
+        CRegKey key;
+        made = key.Create(HKEY_LOCAL_MACHINE, SubkeyPath(name).c_str(), KEY_ALL_ACCESS) == ERROR_SUCCESS;
+    }
+    char imported[profile::NameWidth] = {};
+    const int32_t rc = ImportProfile(imported, file.c_str());
+    if (rc != 0 && made) RegDeleteKeyA(HKEY_LOCAL_MACHINE, SubkeyPath(name).c_str());
+    switch (rc) {
+    case 0:
+        Out("Imported profile " + Quoted(imported) + ".\n");
+        return ExitSuccess;
+    case ERROR_INVALID_NAME:
+        return Fail("the file names no usable profile (empty, 128 characters or more, or with a backslash)");
+    case ERROR_INVALID_DATA:
+        return Fail("the file has a value out of its range; nothing was imported");
+    case ERROR_FILE_NOT_FOUND:
+        return Fail(PrintableText(file) + " holds no profile (no section \"WLAN Profile\")");
+    default:
+        return Fail("the profile was not imported (" + ResultText(rc) + ")");
+    }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     std::vector<std::string_view> args(argv + 1, argv + argc);
-    const ParsedCommand parsed = ParseCommandLine(args);
+    ParsedCommand parsed = ParseCommandLine(args);
     if (!parsed.ok) {
-        std::fprintf(stderr, "wifictl: %s\n\n%s", parsed.error.c_str(), UsageText().c_str());
+        std::fprintf(stderr, "wifictl: %s\n\n%s", parsed.error.c_str(), CommandHelp(parsed.command.verb).c_str());
         return ExitUsage;
     }
-    const Command& command = parsed.command;
+    Command& command = parsed.command;
+    if (command.helpFor) {
+        Out(CommandHelp(*command.helpFor));
+        return ExitSuccess;
+    }
     switch (command.verb) {
     case Verb::Help: Out(UsageText()); return ExitSuccess;
-    case Verb::Status: return Status();
+    case Verb::Status: return Status(command);
     case Verb::Survey: return Survey(command);
     case Verb::Connect: return Connect(command);
     case Verb::Disconnect: return DisconnectCommand();
     case Verb::Profiles: return Profiles();
     case Verb::Show: return Show(command);
+    case Verb::Add: return Add(command);
+    case Verb::Delete: return Delete(command);
+    case Verb::Use: return Use(command);
+    case Verb::Export: return Export(command);
+    case Verb::Import: return Import(command);
     }
     return ExitUsage;
 }

@@ -175,6 +175,28 @@ TEST(EditorWepKeys, PassphraseKeyLengthTransmitKeyAndTypedKeys) {
              return editor::WepKeyFieldText(p);
          },
          "0A:1B:2C:3D:4E", {"0A1B2C3D4E", "", "", ""}, "", 0, 1, 0},
+        {"opening a new record: 64 bits and the slot's zeros",
+         [](WLAN_PROFILE& p) {
+             p.EncryptionLevel = 0;
+             return editor::OpenWepPage(p);
+         },
+         "00:00:00:00:00", {"0000000000", "", "", ""}, "", 0, 1, 0},
+        {"opening with a stored passphrase makes the key again",
+         [](WLAN_PROFILE& p) {
+             p.EncryptionLevel = 2;
+             p.IsPassPhrase = 1;
+             std::strcpy(p.PassPhrase, "velmora");
+             std::strcpy(p.WEPKey[0], "stale");
+             return editor::OpenWepPage(p);
+         },
+         FormatWepKeyText(Digest128("velmora"), 26), {Digest128("velmora"), "", "", ""}, "velmora", 1, 2, 0},
+        {"opening with a typed key shows it",
+         [](WLAN_PROFILE& p) {
+             p.DefaultKeyId = 1;
+             std::strcpy(p.WEPKey[1], "0A1B2C3D4E");
+             return editor::OpenWepPage(p);
+         },
+         "0A:1B:2C:3D:4E", {"", "0A1B2C3D4E", "", ""}, "", 0, 1, 1},
         {"a stored short key shows padded with zeros",
          [](WLAN_PROFILE& p) {
              std::strcpy(p.WEPKey[0], "0A1B2");

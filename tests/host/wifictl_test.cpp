@@ -379,27 +379,72 @@ TEST(WifictlStatus, ShowsTheLinkWhenUpAndWhatIsKnownWhenNot) {
     LinkView down = link;
     down.connectionState = 1;
     down.statusResult = int32_t(0xC0010011);  // the BSSID query of an unassociated adapter
+    std::memset(down.status.Bssid, 0, sizeof down.status.Bssid);
     EXPECT_EQ(FormatStatus(down),
               "State:          disconnected\n"
               "MAC address:    00-1E-5A-4B-20-11\n"
               "Driver version: 5.3.0.41\n");
 
+    // A failing media query: the status record stays as the library cleared it.
     LinkView failing = link;
     failing.connectionResult = 4;
-    failing.statusResult = int32_t(0xC0010011);
+    failing.statusResult = 4;
+    failing.status = NETWORK_STATUS{};
     failing.haveMac = false;
     EXPECT_EQ(FormatStatus(failing),
               "State:          unknown (the adapter answered 4)\n"
               "Driver version: 5.3.0.41\n");
 
+    // A link query failed on the way: the BSSID, the last of them, was never read.
     LinkView noDetails = link;
     noDetails.statusResult = int32_t(0xC0010011);
+    std::memset(noDetails.status.Bssid, 0, sizeof noDetails.status.Bssid);
     const std::string text = FormatStatus(noDetails);
+    EXPECT_EQ(text, "State:          connected\n"
+                    "Details:        not available (the adapter answered 0xC0010011)\n"
+                    "MAC address:    00-1E-5A-4B-20-11\n"
+                    "Driver version: 5.3.0.41\n");
+}
+
+TEST(WifictlStatus, WhenOnlyTheAddressesCannotBeReadTheLinkIsShown) {
+    // GetNetworkStatus filled every link field, then the IP Helper failed (ERROR_NO_DATA).
+    LinkView link;
+    link.connectionState = 0;
+    link.statusResult = 232;
+    std::strcpy(link.status.Ssid, "Velmora-Home");
+    const uint8_t bssid[6] = {0x00, 0x14, 0x6C, 0xA1, 0x22, 0x33};
+    std::memcpy(link.status.Bssid, bssid, 6);
+    link.status.InfrastructureMode = 1;
+    link.status.Channel = 6;
+    link.status.LinkSpeed = 54;
+    link.status.Encryption = 3;
+    link.status.AuthMode = 7;
+    link.signal.Rssi = -55;
+    link.statistics.DriverVersion[0] = 5;
+    const std::string text = FormatStatus(link);
     EXPECT_EQ(text.rfind("State:          connected\n"
-                         "Details:        not available (the adapter answered 0xC0010011)\n"
-                         "MAC address:",
+                         "SSID:           \"Velmora-Home\"\n"
+                         "BSSID:          00-14-6C-A1-22-33\n",
                          0),
               0u)
         << text;
-    EXPECT_EQ(text.find("SSID"), std::string::npos);
+    EXPECT_NE(text.find("Channel:        6\n"), std::string::npos);
+    EXPECT_NE(text.find("Encryption:     AES\n"), std::string::npos);
+    EXPECT_NE(text.find("IP address:     not available (the IP Helper answered 232)\n"), std::string::npos);
+    EXPECT_EQ(text.find("Details:"), std::string::npos);
+    EXPECT_EQ(text.find("Subnet mask"), std::string::npos);
+
+    const StatusParts parts = ReadParts(link);
+    EXPECT_TRUE(parts.link);
+    EXPECT_FALSE(parts.addresses);
+}
+
+TEST(WifictlStatus, StoredAndScannedTextsNeverReachTheTerminalRaw) {
+    LinkView link;
+    link.connectionState = 0;
+    std::strcpy(link.status.Ssid, "Evil\x1b[2J\x07\x7f");
+    link.status.Bssid[0] = 1;
+    const std::string text = FormatStatus(link);
+    EXPECT_NE(text.find("SSID:           \"Evil?[2J??\""), std::string::npos) << text;
+    for (char c : text) EXPECT_TRUE(c == '\n' || (c >= 0x20 && c < 0x7F)) << int(c);
 }

@@ -8,6 +8,8 @@
 #include "adapter/portable/Bytes.h"
 #include "adapter/portable/RadioUnits.h"
 #include "adapter/portable/ScanList.h"
+#include "wifictl/core/Json.h"
+#include "wifictl/core/TerminalText.h"
 
 namespace wifictl {
 namespace {
@@ -48,6 +50,51 @@ std::string Mac(const uint8_t* bytes) {
     return scan::MacText(mac);
 }
 
+bool Connected(const LinkView& link) { return link.connectionResult == 0 && link.connectionState == 0; }
+
+bool KnownChannel(uint32_t channel) { return channel >= 1 && channel <= 14; }
+
+std::string DriverVersion(const LinkView& link) {
+    const uint16_t* v = link.statistics.DriverVersion;
+    return std::to_string(v[0]) + "." + std::to_string(v[1]) + "." + std::to_string(v[2]) + "." + std::to_string(v[3]);
+}
+
+std::string LinkJson(const LinkView& link) {
+    const NETWORK_STATUS& s = link.status;
+    const NETWORK_STATISTICS& st = link.statistics;
+    JsonObject o;
+    o.String("ssid", Text(s.Ssid, sizeof s.Ssid))
+        .String("bssid", Mac(s.Bssid))
+        .String("network_type", s.InfrastructureMode == 0 ? "ad hoc" : "infrastructure");
+    if (KnownChannel(s.Channel)) o.Number("channel", s.Channel);
+    else o.Null("channel");
+    o.Number("link_speed_mbps", s.LinkSpeed)
+        .Number("signal_dbm", link.signal.Rssi)
+        .Number("signal_percent", radio::SignalPercent(link.signal.Rssi))
+        .Number("quality_class", link.qualityIndex)
+        .String("encryption", EncryptionName(s.Encryption))
+        .String("authentication", AuthenticationName(s.AuthMode))
+        .Number("transmit_rate_mbps", st.TransmitRate)
+        .Number("receive_rate_mbps", st.ReceiveRate)
+        .Number("packets_sent", st.PacketsTransmitted)
+        .Number("packets_received", st.PacketsReceived)
+        .Number("bytes_sent", int64_t(st.BytesTransmitted))
+        .Number("bytes_received", int64_t(st.BytesReceived))
+        .Number("noise_dbm", st.NoiseLevel);
+    return o.Text();
+}
+
+std::string AddressesJson(const NETWORK_STATUS& s) {
+    JsonObject o;
+    o.String("address", Text(s.IpAddress, sizeof s.IpAddress))
+        .String("subnet_mask", Text(s.SubnetMask, sizeof s.SubnetMask))
+        .String("gateway", Text(s.Gateway, sizeof s.Gateway))
+        .Bool("dhcp", s.DhcpEnabled != 0);
+    if (s.DhcpEnabled) o.String("dhcp_server", Text(s.DhcpServer, sizeof s.DhcpServer));
+    else o.Null("dhcp_server");
+    return o.Text();
+}
+
 }  // namespace
 
 std::string ResultText(int32_t result) {
@@ -57,29 +104,29 @@ std::string ResultText(int32_t result) {
     return text;
 }
 
-std::string PrintableSsid(const char* ssid, size_t length) {
-    std::string out(ssid, length);
-    for (char& c : out)
-        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) c = '?';
-    return out;
+StatusParts ReadParts(const LinkView& link) {
+    if (link.statusResult == 0) return {true, true};
+    const uint8_t* b = link.status.Bssid;
+    const bool bssidRead = std::any_of(b, b + sizeof link.status.Bssid, [](uint8_t x) { return x != 0; });
+    return {bssidRead, false};
 }
 
 std::string FormatStatus(const LinkView& link) {
     std::string out;
-    const bool connected = link.connectionResult == 0 && link.connectionState == 0;
+    const bool connected = Connected(link);
+    const StatusParts parts = ReadParts(link);
     if (link.connectionResult != 0)
         out += Line("State", "unknown (the adapter answered " + ResultText(link.connectionResult) + ")");
     else
         out += Line("State", connected ? "connected" : "disconnected");
-    if (connected && link.statusResult != 0)
+    if (connected && !parts.link)
         out += Line("Details", "not available (the adapter answered " + ResultText(link.statusResult) + ")");
     const NETWORK_STATUS& s = link.status;
-    if (connected && link.statusResult == 0) {
-        const std::string ssid = Text(s.Ssid, sizeof s.Ssid);
-        out += Line("SSID", "\"" + PrintableSsid(ssid.data(), ssid.size()) + "\"");
+    if (connected && parts.link) {
+        out += Line("SSID", "\"" + PrintableField(s.Ssid, sizeof s.Ssid) + "\"");
         out += Line("BSSID", Mac(s.Bssid));
         out += Line("Network type", s.InfrastructureMode == 0 ? "ad hoc" : "infrastructure");
-        out += Line("Channel", s.Channel >= 1 && s.Channel <= 14 ? std::to_string(s.Channel) : "unknown");
+        out += Line("Channel", KnownChannel(s.Channel) ? std::to_string(s.Channel) : "unknown");
         out += Line("Link speed", std::to_string(s.LinkSpeed) + " Mbps");
         out += Line("Signal", std::to_string(link.signal.Rssi) + " dBm (" +
                                   std::to_string(radio::SignalPercent(link.signal.Rssi)) + "%, quality class " +
@@ -95,18 +142,39 @@ std::string FormatStatus(const LinkView& link) {
                                  std::to_string(st.BytesReceived));
         out += Line("Noise", std::to_string(st.NoiseLevel) + " dBm");
     }
+    if (parts.link && !parts.addresses)
+        out += Line("IP address", "not available (the IP Helper answered " + ResultText(link.statusResult) + ")");
     const std::string ip = Text(s.IpAddress, sizeof s.IpAddress);
-    if (link.statusResult == 0 && !ip.empty()) {
+    if (parts.addresses && !ip.empty()) {
         out += Line("IP address", ip + (s.DhcpEnabled ? " (DHCP)" : " (static)"));
         out += Line("Subnet mask", Text(s.SubnetMask, sizeof s.SubnetMask));
         out += Line("Gateway", Text(s.Gateway, sizeof s.Gateway));
         if (s.DhcpEnabled) out += Line("DHCP server", Text(s.DhcpServer, sizeof s.DhcpServer));
     }
     if (link.haveMac) out += Line("MAC address", Mac(link.mac));
-    const uint16_t* v = link.statistics.DriverVersion;
-    out += Line("Driver version", std::to_string(v[0]) + "." + std::to_string(v[1]) + "." + std::to_string(v[2]) +
-                                      "." + std::to_string(v[3]));
+    out += Line("Driver version", DriverVersion(link));
     return out;
+}
+
+std::string FormatStatusJson(const LinkView& link) {
+    const bool connected = Connected(link);
+    const StatusParts parts = ReadParts(link);
+    JsonObject o;
+    o.String("state", link.connectionResult != 0 ? "unknown" : connected ? "connected" : "disconnected");
+    if (link.connectionResult != 0) o.String("state_error", ResultText(link.connectionResult));
+    else o.Null("state_error");
+    if (connected && parts.link) o.Raw("link", LinkJson(link));
+    else o.Null("link");
+    if (connected && !parts.link) o.String("link_error", ResultText(link.statusResult));
+    else o.Null("link_error");
+    if (parts.addresses && link.status.IpAddress[0] != 0) o.Raw("ip", AddressesJson(link.status));
+    else o.Null("ip");
+    if (parts.link && !parts.addresses) o.String("ip_error", ResultText(link.statusResult));
+    else o.Null("ip_error");
+    if (link.haveMac) o.String("mac_address", Mac(link.mac));
+    else o.Null("mac_address");
+    o.String("driver_version", DriverVersion(link));
+    return o.Text() + "\n";
 }
 
 }  // namespace wifictl

@@ -21,12 +21,20 @@ struct LinkView {
     uint8_t mac[6] = {};   // at the BSSID query while no network is associated
 };
 
+// What GetNetworkStatus filled. It stops at the first link query that fails,
+// and returns the IP Helper's error only after every link field is filled (the
+// BSSID is the last of them), so the link can be known while its addresses are not.
+struct StatusParts {
+    bool link = false;
+    bool addresses = false;
+};
+StatusParts ReadParts(const LinkView& link);
+
 std::string FormatStatus(const LinkView& link);
+// The same as one JSON object, for scripts.
+std::string FormatStatusJson(const LinkView& link);
 
 // A driver's status code: small numbers in decimal, NDIS codes as 0xC0010011.
 std::string ResultText(int32_t result);
-
-// SSID bytes made safe for a terminal: control characters become '?'.
-std::string PrintableSsid(const char* ssid, size_t length);
 
 }  // namespace wifictl

@@ -4,11 +4,13 @@
 #include <cstring>
 
 #include "adapter/portable/Bytes.h"
+#include "wifictl/core/TerminalText.h"
 
 namespace wifictl {
 namespace {
 
-std::string Field(const char* text, size_t width) { return std::string(text, BoundedLength(text, width)); }
+// Stored texts may hold anything: they are printed the safe way.
+std::string Field(const char* text, size_t width) { return PrintableField(text, width); }
 
 bool IsSet(const char* text, size_t width) { return BoundedLength(text, width) > 0; }
 
@@ -117,7 +119,7 @@ std::string FormatProfile(const WLAN_PROFILE& p) {
 
 std::string FormatProfileList(const std::vector<std::string>& names, const std::string& current) {
     std::string out;
-    for (const std::string& name : names) out += (name == current ? "* " : "  ") + name + "\n";
+    for (const std::string& name : names) out += (name == current ? "* " : "  ") + PrintableText(name) + "\n";
     return out;
 }
 

@@ -6,7 +6,8 @@
 
 #include "adapter/portable/RadioUnits.h"
 #include "adapter/portable/ScanList.h"
-#include "wifictl/core/LinkReport.h"
+#include "wifictl/core/Json.h"
+#include "wifictl/core/TerminalText.h"
 
 namespace wifictl {
 namespace {
@@ -60,8 +61,10 @@ std::vector<SurveyRow> SurveyRows(const uint8_t* list, size_t size) {
     std::vector<SurveyRow> rows;
     for (const scan::Entry& entry : scan::ScanList(list, size)) {
         SurveyRow row;
-        row.ssid = PrintableSsid(entry.ssid.data(), entry.ssid.size());
+        row.ssid = PrintableText(entry.ssid);
+        row.ssidBytes = std::string(entry.ssid);
         row.channel = radio::ChannelFromKhz(entry.dsConfigKhz);
+        row.rssi = entry.rssi;
         row.signalPercent = radio::SignalPercent(entry.rssi);
         row.security = SecurityLabel(entry);
         row.adhoc = entry.infrastructureMode == 0;
@@ -80,6 +83,23 @@ std::string FormatSurvey(const std::vector<SurveyRow>& rows) {
                Padded(r.adhoc ? "ad hoc" : "infrastructure", 16) + r.mac + "\n";
     }
     return out;
+}
+
+std::string FormatSurveyJson(const std::vector<SurveyRow>& rows) {
+    std::string out = "{\"networks\":[";
+    for (size_t i = 0; i < rows.size(); ++i) {
+        const SurveyRow& r = rows[i];
+        JsonObject o;
+        o.String("ssid", r.ssidBytes).String("bssid", r.mac);
+        if (r.channel >= 1 && r.channel <= 14) o.Number("channel", r.channel);
+        else o.Null("channel");
+        o.Number("signal_percent", r.signalPercent)
+            .Number("rssi_dbm", r.rssi)
+            .String("security", r.security)
+            .String("network_type", r.adhoc ? "ad hoc" : "infrastructure");
+        out += (i ? "," : "") + o.Text();
+    }
+    return out + "]}\n";
 }
 
 }  // namespace wifictl

@@ -9,8 +9,10 @@
 namespace wifictl {
 
 struct SurveyRow {
-    std::string ssid;  // printable; empty for a network that hides its name
+    std::string ssid;       // printable; empty for a network that hides its name
+    std::string ssidBytes;  // the SSID as the network sends it
     uint32_t channel = 0;
+    int32_t rssi = 0;  // dBm
     int32_t signalPercent = 0;
     std::string security;  // "open", "WEP", "WPA2-Personal AES", ...
     bool adhoc = false;
@@ -23,5 +25,8 @@ std::vector<SurveyRow> SurveyRows(const uint8_t* list, size_t size);
 
 // A header line and one aligned line per row.
 std::string FormatSurvey(const std::vector<SurveyRow>& rows);
+
+// {"networks":[...]}, one object per row, for scripts.
+std::string FormatSurveyJson(const std::vector<SurveyRow>& rows);
 
 }  // namespace wifictl

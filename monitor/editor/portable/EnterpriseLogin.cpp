@@ -14,7 +14,7 @@ constexpr uint32_t Aes = 6;
 
 void PutText(char (&field)[128], std::string_view text) {
     std::memset(field, 0, sizeof field);
-    std::memcpy(field, text.data(), text.size());
+    if (!text.empty()) std::memcpy(field, text.data(), text.size());
 }
 
 }  // namespace

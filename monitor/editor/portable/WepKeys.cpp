@@ -27,7 +27,7 @@ char* TransmitSlot(WLAN_PROFILE& profile) {
 
 void PutText(char* field, size_t width, std::string_view text) {
     std::memset(field, 0, width);
-    std::memcpy(field, text.data(), std::min(text.size(), width - 1));
+    if (!text.empty()) std::memcpy(field, text.data(), std::min(text.size(), width - 1));
 }
 
 }  // namespace
@@ -85,6 +85,15 @@ std::string WepKeyFieldText(const WLAN_PROFILE& profile) {
     if (profile.DefaultKeyId >= 4) return WepKeyMaskFor(profile.EncryptionLevel).initial;
     const char* slot = profile.WEPKey[profile.DefaultKeyId];
     return FormatWepKeyText(std::string_view(slot, BoundedLength(slot, sizeof profile.WEPKey[0])), digits);
+}
+
+std::string OpenWepPage(WLAN_PROFILE& profile) {
+    if (profile.EncryptionLevel != Wep128) profile.EncryptionLevel = Wep64;
+    const std::string_view passphrase(profile.PassPhrase, BoundedLength(profile.PassPhrase, sizeof profile.PassPhrase));
+    if (profile.IsPassPhrase != 0 && !passphrase.empty()) return ApplyWepPassphrase(profile, std::string(passphrase));
+    const std::string shown = WepKeyFieldText(profile);
+    StoreWepKeyText(profile, shown);
+    return shown;
 }
 
 bool IsWepKeyDigits(std::string_view digits, uint32_t encryptionLevel) {

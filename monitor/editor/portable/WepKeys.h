@@ -45,8 +45,14 @@ std::string ChangeWepKeyLength(WLAN_PROFILE& profile, uint32_t encryptionLevel);
 // what the passphrase edit holds. Returns the key field's text.
 std::string ChangeTransmitKey(WLAN_PROFILE& profile, uint32_t keyIndex, std::string_view passphrase);
 
-// The key field's text for the transmit key's slot, as the page opens.
+// The key field's text for the transmit key's slot.
 std::string WepKeyFieldText(const WLAN_PROFILE& profile);
+
+// The page opens: EncryptionLevel 2 stays 128 bits and any other becomes 1; a
+// stored passphrase (IsPassPhrase set) makes the transmit key again, otherwise
+// the field shows the transmit slot's text padded with zeros, which its change
+// stores back. Returns the key field's text.
+std::string OpenWepPage(WLAN_PROFILE& profile);
 
 // A typed key: exactly the digits of the key length, hexadecimal.
 bool IsWepKeyDigits(std::string_view digits, uint32_t encryptionLevel);
