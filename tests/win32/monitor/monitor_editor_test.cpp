@@ -196,8 +196,10 @@ TEST_F(EditorFixture, ChainGoesForwardAndBackForInfrastructureAndAdHoc) {
             }
             std::vector<int> expected(c.forward.rbegin() + 1, c.forward.rend());
             EXPECT_EQ(back, expected) << c.name;
+            EXPECT_FALSE(static_cast<CAvailableNetworksPage*>(networks)->ScanPending()) << "Manual Setup stopped it";
             Click(Shown(w), IDC_BACK);
             EXPECT_EQ(Shown(w), networks) << c.name << ": back on the first page";
+            EXPECT_TRUE(static_cast<CAvailableNetworksPage*>(networks)->ScanPending()) << c.name << ": its empty list scans";
             Pump(50);
             EXPECT_EQ(networks->Successor(0), nullptr) << c.name << ": the pages after it are gone";
             w.CloseEditor();
@@ -766,6 +768,26 @@ TEST_F(EditorFixture, AvailableNetworksConnectAsksForTheKeyOfAProtectedNetwork) 
             EXPECT_TRUE(WaitConnected(c.ssid)) << c.ssid;
             ASSERT_TRUE(DeleteProfile("Home") == 0);
         }
+    });
+}
+
+TEST_F(EditorFixture, AvailableNetworksExitReturnsToTheProfilesPageWithoutStoring) {
+    auto app = Start();
+    OpenAndRun([&](CMonitorDlg& w) {
+        WLAN_PROFILE record{};
+        CEditorPage* page = OpenEditorFor(w, record, "Office");
+        FinishScan(page);
+        Click(page, IDC_NETWORKS_EXIT);
+        EXPECT_EQ(w.Editor(), nullptr);
+        EXPECT_EQ(w.CurrentTab(), IDD_PROFILES);
+        EXPECT_TRUE(w.Profiles().IsVisible());
+        EXPECT_TRUE(IsWindowVisible(w.Handle())) << "only the first run's Exit hides the window";
+        for (int id : {IDC_TAB_LINK, IDC_TAB_SURVEY, IDC_TAB_PROFILES}) EXPECT_TRUE(w.IsItemVisible(id)) << id;
+        EXPECT_TRUE(ShowsBitmap(&w, IDB_BG_ACTIVE));
+        WLAN_PROFILE stored;
+        EXPECT_FALSE(ReadStored("Office", stored));
+        Pump(50);
+        EXPECT_EQ(app_->State().currentSurvey.load(), nullptr) << "no survey pointer into the page that went";
     });
 }
 
