@@ -609,6 +609,7 @@ TEST_F(EditorFixture, AvailableNetworksListScansSortsAndFollowsTheAdapter) {
         EXPECT_FALSE(page->IsItemVisible(IDC_NETWORKS_ANIMATION));
         CTarnoListCtrl& list = page->List();
         ASSERT_EQ(list.ItemCount(), 7) << "eight networks, one without an SSID";
+        EXPECT_EQ(w.SiteSurvey().List().ItemCount(), 7) << "the Site Survey list is filled from the same scan";
         EXPECT_TRUE(list.GridLines());
         EXPECT_EQ(app_->State().currentSurvey.load() != nullptr, true);
         struct Row {
