@@ -931,7 +931,7 @@ TEST_F(EditorFixture, NextPaintsTheNextPageQuicklyAndRoundTripsLeakNothing) {
         std::printf("[ measure  ] GDI objects %lu -> %lu, USER objects %lu -> %lu after 50 round trips\n",
                     gdiBefore, gdiAfter, userBefore, userAfter);
         EXPECT_LT(medianMs, 50.0);
-        EXPECT_LT(slowestMs, 250.0);
+        EXPECT_LT(slowestMs, 500.0);
         EXPECT_GT(gdiBefore, 0u);
         EXPECT_GT(userBefore, 0u);
         EXPECT_LE(gdiAfter, gdiBefore);
