@@ -151,6 +151,7 @@ notice::Sighting CMainFrame::ShowConnectedIcon() {
     sighting.view = tray::LinkView::Connected;
     sighting.ssid.assign(status.Ssid, BoundedLength(status.Ssid, sizeof status.Ssid));
     sighting.signalPercent = percent;
+    sighting.statusRead = notice::StatusShowsLink(status);
     return sighting;
 }
 

@@ -26,6 +26,7 @@ struct Poll {
     bool handed = false;
     bool connecting = false;
     bool enabled = true;
+    bool read = true;  // the status read back whole
 };
 
 constexpr LinkView Up = LinkView::Connected;
@@ -36,7 +37,7 @@ std::vector<Kind> Shown(const std::vector<Poll>& polls) {
     notice::LinkNotices notices;
     std::vector<Kind> shown;
     for (const Poll& p : polls) {
-        shown.push_back(notices.Next({p.view, p.ssid, 70, p.handed, p.connecting}, p.enabled).kind);
+        shown.push_back(notices.Next({p.view, p.ssid, 70, p.read, p.handed, p.connecting}, p.enabled).kind);
     }
     return shown;
 }
@@ -75,6 +76,10 @@ TEST(LinkNotices, OneBalloonPerChangeOfTheLink) {
         {"handed over and taken back up: the link is announced",
          {{Up, "Cafe"}, {Down, "", true}, {Up, "Cafe"}, {Up, "Cafe"}},
          {C, N, C, N}},
+        {"a link that drops between a poll's reads: no news, then the loss",
+         {{Up, "Cafe"}, {Up, "", false, false, true, false}, {Down}},
+         {C, N, L}},
+        {"a half-read status never announces a link", {{Down}, {Up, "", false, false, true, false}, {Down}}, {N, N, N}},
         {"turned off: nothing shown",
          {{Up, "Cafe", false, false, false}, {Down, "", false, false, false}, {Up, "Cafe", false, false, false}},
          {N, N, N}},
@@ -105,8 +110,8 @@ TEST(LinkNotices, BalloonTextsNameTheNetworkAndTheSignal) {
     };
     for (const Case& c : cases) {
         notice::LinkNotices notices;
-        const notice::Balloon up = notices.Next({Up, c.ssid, c.percent, false, false}, true);
-        const notice::Balloon lost = notices.Next({Down, "", 0, false, false}, true);
+        const notice::Balloon up = notices.Next({Up, c.ssid, c.percent, true, false, false}, true);
+        const notice::Balloon lost = notices.Next({Down, "", 0, true, false, false}, true);
         EXPECT_EQ(up.kind, Kind::Connected) << c.ssid;
         EXPECT_EQ(up.title, c.connectedTitle ? c.connectedTitle : "Connected to " + c.ssid);
         EXPECT_EQ(up.text, c.connectedText);
@@ -114,6 +119,26 @@ TEST(LinkNotices, BalloonTextsNameTheNetworkAndTheSignal) {
         EXPECT_EQ(lost.title, "Wireless connection lost");
         EXPECT_EQ(lost.text, c.lostText ? c.lostText : "No longer connected to " + c.ssid);
         EXPECT_LT(up.title.size(), notice::TitleCapacity) << "fits the record's title field";
+    }
+}
+
+TEST(LinkNotices, StatusShowsTheLinkWhenConnectedWithItsBssidRead) {
+    struct Case {
+        const char* what;
+        uint8_t mediaState;
+        uint8_t bssidLast;
+        bool shows;
+    };
+    const Case cases[] = {
+        {"connected, BSSID read", 0, 0x0B, true},
+        {"disconnected by the time of the status read", 1, 0x0B, false},
+        {"the BSSID query failed (the network left)", 0, 0, false},
+    };
+    for (const Case& c : cases) {
+        NETWORK_STATUS status{};
+        status.MediaState = c.mediaState;
+        status.Bssid[5] = c.bssidLast;
+        EXPECT_EQ(notice::StatusShowsLink(status), c.shows) << c.what;
     }
 }
 

@@ -1,6 +1,9 @@
 // LinkNotices.cpp - see LinkNotices.h.
 #include "monitor/core/portable/LinkNotices.h"
 
+#include <algorithm>
+#include <iterator>
+
 namespace notice {
 namespace {
 
@@ -27,6 +30,7 @@ Balloon LinkNotices::Next(const Sighting& s, bool enabled) {
         ssid_.clear();
         return {};
     }
+    if (s.view == tray::LinkView::Connected && !s.statusRead) return {};
     Balloon balloon;
     if (s.view == tray::LinkView::Connected) {
         if (known_ != Known::Up || s.ssid != ssid_) balloon = ConnectedBalloon(s.ssid, s.signalPercent);
@@ -37,6 +41,11 @@ Balloon LinkNotices::Next(const Sighting& s, bool enabled) {
         known_ = Known::Down;
     }
     return enabled ? balloon : Balloon{};
+}
+
+bool StatusShowsLink(const NETWORK_STATUS& status) {
+    return status.MediaState == 0 &&
+           std::any_of(std::begin(status.Bssid), std::end(status.Bssid), [](uint8_t b) { return b != 0; });
 }
 
 bool ChoiceFromStored(bool found, bool isDword, uint32_t value) {

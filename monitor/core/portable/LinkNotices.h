@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 
+#include "adapter/wifiapi.h"
 #include "monitor/core/portable/TrayChoice.h"
 
 namespace notice {
@@ -25,6 +26,9 @@ struct Sighting {
     tray::LinkView view = tray::LinkView::Disabled;
     std::string ssid;        // the connected network's (Connected only)
     int signalPercent = 0;   // Connected only
+    // Connected only: the network's status read back whole and still connected. A link that drops
+    // between the two reads of a poll leaves an empty SSID: no news, the next poll tells.
+    bool statusRead = true;
     bool handedToService = false;  // the OS wireless service has the adapter: its links are not ours
     bool userConnecting = false;   // a connect worker applies a profile: the drop is the user's doing
 };
@@ -48,6 +52,10 @@ private:
     Known known_ = Known::Unknown;
     std::string ssid_;  // of the link last seen up
 };
+
+// GetNetworkStatus read the link part whole and still connected: its BSSID, the last value it
+// reads, is there. Its result is no guide: the IP Helper's error comes after a complete link part.
+bool StatusShowsLink(const NETWORK_STATUS& status);
 
 // The stored choice: `found` when the value exists, `isDword` when it is a 4-byte REG_DWORD.
 bool ChoiceFromStored(bool found, bool isDword, uint32_t value);

@@ -769,6 +769,27 @@ TEST_F(FrameTest, BalloonsOnceWhenTheLinkComesUpAndOnceWhenItIsLost) {
     }
 }
 
+TEST_F(FrameTest, LinkDroppingBetweenAPollsReadsIsNoNews) {
+    LoadScenario(LeavingAndReturning());
+    WindowCalls calls;
+    auto app = Start(calls);
+    AdvanceClock(600);
+    Poll(*app);
+    ASSERT_EQ(recorder_.Balloons().size(), 1u);
+    // The connection query still says connected; the network has left by the status read.
+    nvxsimForceMediaStatus(0);
+    AdvanceClock(3000);
+    Poll(*app);
+    EXPECT_EQ(app->State().linkUp, 1);
+    EXPECT_EQ(recorder_.Balloons().size(), 1u) << "no \"Connected to\" an empty name";
+    nvxsimForceMediaStatus(-1);
+    Poll(*app);
+    const auto balloons = recorder_.Balloons();
+    ASSERT_EQ(balloons.size(), 2u);
+    EXPECT_EQ(balloons[1].infoTitle, "Wireless connection lost");
+    EXPECT_EQ(balloons[1].info, "No longer connected to Boundary");
+}
+
 TEST_F(FrameTest, NoBalloonWhileTheOsWirelessServiceHasTheAdapter) {
     // From the start: the profile is not applied; the service's own link comes and goes.
     {
