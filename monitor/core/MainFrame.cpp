@@ -163,7 +163,7 @@ bool CMainFrame::HandedToService() const {
 }
 
 void CMainFrame::Announce(notice::Sighting sighting) {
-    sighting.handedToService = sighting.handedToService || HandedToService();
+    sighting.handedToService = HandedToService();
     sighting.userConnecting = supervisor_.ConnectWorkerRunning();
     const notice::Balloon balloon = notices_.Next(sighting, notificationsOn_);
     if (balloon.kind == notice::Kind::None) return;
@@ -181,7 +181,7 @@ void CMainFrame::OnTaskbarCreated() { tray_.AddAgain(); }
 
 void CMainFrame::OnToggleNotifications() {
     notificationsOn_ = !notificationsOn_;
-    // Not stored (no write access): the choice holds for this run.
+    // A user who may not write the profile key keeps the choice for this run.
     StoreNotificationChoice(notificationsOn_);
 }
 
