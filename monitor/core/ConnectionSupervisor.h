@@ -41,6 +41,8 @@ public:
     // once the earlier one has stopped (it waits for that on its own thread, at most
     // `PreviousWorkerWaitMs`). One worker at a time talks to the adapter.
     void StartConnectWorker(WLAN_PROFILE* profile);
+    // A connect worker is applying a profile (the link it drops on the way is the user's doing).
+    bool ConnectWorkerRunning() const { return runningWorkers_ > 0; }
 
     // The Zero Configuration exports, one caller at a time: the library keeps the adapter's
     // instance id between its steps, and the watcher asks while the user-interface thread does.

@@ -6,7 +6,9 @@
 #include <optional>
 #include <string>
 
+#include "adapter/portable/Bytes.h"
 #include "monitor/core/ConnectionSupervisor.h"
+#include "monitor/core/NotificationChoice.h"
 #include "monitor/core/Platform.h"
 #include "monitor/core/portable/DeviceChange.h"
 #include "monitor/core/portable/MonitorTexts.h"
@@ -24,12 +26,14 @@ constexpr LPARAM RightButtonUp = WM_RBUTTONUP;        // 517
 constexpr UINT PollPeriodMs = 1000;
 
 const UINT g_iconPressed = RegisterWindowMessageA(texts::IconPressedMessage);
+const UINT g_taskbarCreated = RegisterWindowMessageA(texts::TaskbarCreatedMessage);
 
 bool IsAdhoc(const WLAN_PROFILE& p) { return p.AssociationMode == 0 || p.AssociationMode == 2; }
 
 }  // namespace
 
 UINT IconPressedMessage() { return g_iconPressed; }
+UINT TaskbarCreatedMessage() { return g_taskbarCreated; }
 
 CMainFrame::CMainFrame(const FrameContext& context)
     : state_(*context.state), supervisor_(*context.supervisor), ui_(*context.ui) {}
@@ -73,6 +77,10 @@ LRESULT CALLBACK CMainFrame::WindowProc(HWND hwnd, UINT message, WPARAM wParam, 
 
 LRESULT CMainFrame::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == g_iconPressed) return OnIconPressed(lParam);
+    if (message == g_taskbarCreated) {
+        OnTaskbarCreated();
+        return 0;
+    }
     switch (message) {
         case WM_CREATE: OnCreate(); return 0;
         case WM_TIMER: OnPoll(); return 0;
@@ -92,6 +100,7 @@ void CMainFrame::OnCreate() {
     LARGE_INTEGER frequency;
     QueryPerformanceFrequency(&frequency);
     state_.counterFrequency = uint64_t(frequency.QuadPart);
+    notificationsOn_ = ReadNotificationChoice();
     tray_.Update(hwnd_, g_iconPressed, NIM_ADD, IDI_TRAY_DISABLED, tray::TipScanning);
     StartPoll();
 }
@@ -110,11 +119,14 @@ void CMainFrame::OnPoll() {
         view = tray::ChoosePoll(true, result, connection);
     }
     state.linkUp = view == tray::LinkView::Connected ? 1 : 0;
+    notice::Sighting sighting;
+    sighting.view = view;
     switch (view) {
         case tray::LinkView::Disabled: SetIcon(IDI_TRAY_DISABLED, tray::TipDisabled); break;
         case tray::LinkView::Scanning: SetIcon(tray::IconFor(tray::Look::Scanning, xp), tray::TipScanning); break;
-        case tray::LinkView::Connected: ShowConnectedIcon(); break;
+        case tray::LinkView::Connected: sighting = ShowConnectedIcon(); break;
     }
+    Announce(std::move(sighting));
 
     if (tray::ShouldAutoOpen(state.defaultProfilePresent, state.firstStart, autoOpenMark_)) {
         autoOpenMark_ = 1;
@@ -127,14 +139,50 @@ void CMainFrame::OnPoll() {
     }
 }
 
-void CMainFrame::ShowConnectedIcon() {
+notice::Sighting CMainFrame::ShowConnectedIcon() {
     NETWORK_STATUS status{};
     GetNetworkStatus(AdapterDescription(), &status);
     const std::string tip = tray::ConnectionTip(status);
     SIGNAL_INFO signal{};
     GetSignalInfo(&signal);
-    const tray::Look look = tray::LookForPercent(tray::SignalPercent(signal.Rssi));
-    SetIcon(tray::IconFor(look, IsWindowsXpFlag()), tip.c_str());
+    const int percent = tray::SignalPercent(signal.Rssi);
+    SetIcon(tray::IconFor(tray::LookForPercent(percent), IsWindowsXpFlag()), tip.c_str());
+    notice::Sighting sighting;
+    sighting.view = tray::LinkView::Connected;
+    sighting.ssid.assign(status.Ssid, BoundedLength(status.Ssid, sizeof status.Ssid));
+    sighting.signalPercent = percent;
+    sighting.statusRead = notice::StatusShowsLink(status);
+    return sighting;
+}
+
+bool CMainFrame::HandedToService() const {
+    // Until the monitor window opens, the service's last answer (the start-up bind asked it).
+    const int32_t known = state_.zeroControlState;
+    if (known != zerocontrol::Unknown) return known == 1;
+    return supervisor_.LastZeroControlAnswer() > 0;
+}
+
+void CMainFrame::Announce(notice::Sighting sighting) {
+    sighting.handedToService = HandedToService();
+    sighting.userConnecting = supervisor_.ConnectWorkerRunning();
+    const notice::Balloon balloon = notices_.Next(sighting, notificationsOn_);
+    if (balloon.kind == notice::Kind::None) return;
+    tray_.ShowBalloon(balloon.title.c_str(), balloon.text.c_str(),
+                      balloon.kind == notice::Kind::Lost ? NIIF_WARNING : NIIF_INFO);
+}
+
+void CMainFrame::ForgetLink() {
+    notice::Sighting sighting;
+    sighting.handedToService = true;
+    notices_.Next(sighting, notificationsOn_);
+}
+
+void CMainFrame::OnTaskbarCreated() { tray_.AddAgain(); }
+
+void CMainFrame::OnToggleNotifications() {
+    notificationsOn_ = !notificationsOn_;
+    // A user who may not write the profile key keeps the choice for this run.
+    StoreNotificationChoice(notificationsOn_);
 }
 
 void CMainFrame::OnClose() {
@@ -168,6 +216,7 @@ void CMainFrame::OnCommand(UINT id) {
         case ID_TRAY_SWITCH: OnSwitch(); break;
         case ID_TRAY_ABOUT: OnAbout(); break;
         case ID_TRAY_OFF: OnClose(); break;
+        case ID_TRAY_NOTIFICATIONS: OnToggleNotifications(); break;
         default: break;
     }
 }
@@ -192,6 +241,7 @@ HMENU CMainFrame::BuildTrayMenu() const {
     }
     EnableMenuItem(items, ID_TRAY_OPEN, MF_BYCOMMAND | MF_ENABLED);
     ModifyMenuA(items, ID_TRAY_OFF, MF_BYCOMMAND | MF_STRING, ID_TRAY_OFF, form.offText);
+    CheckMenuItem(items, ID_TRAY_NOTIFICATIONS, MF_BYCOMMAND | (notificationsOn_ ? MF_CHECKED : MF_UNCHECKED));
     return menu;
 }
 
@@ -255,6 +305,7 @@ void CMainFrame::OnSwitch() {
             if (opened_) opened_->Hide();
             ShowWindow(hwnd_, SW_HIDE);
             supervisor_.EnableZeroControl(1);
+            ForgetLink();
         }
     } else if (Ask(texts::AskSwitchToMonitor)) {
         ApplyAfterTakingBack();
@@ -327,6 +378,7 @@ void CMainFrame::OnWatcherReport(int32_t answer, uint32_t epoch) {
         case zerocontrol::Change::TookOver:
             state.linkUp = 0;
             KillTimer(hwnd_, TIMER_FRAME_POLL);
+            ForgetLink();
             if (state.adapterBound == 1) {
                 SetIcon(IDI_TRAY_XP_LOW, tray::TipScanning);
             } else {

@@ -1,4 +1,5 @@
-// MainFrame.h - the hidden frame: tray icon, once-a-second poll, tray menu, switch commands, device changes.
+// MainFrame.h - the hidden frame: tray icon and its balloons, once-a-second poll, tray menu, switch
+// commands, device changes.
 #pragma once
 
 #include <windows.h>
@@ -9,6 +10,7 @@
 #include "monitor/core/AppState.h"
 #include "monitor/core/MonitorWindow.h"
 #include "monitor/core/TrayIcon.h"
+#include "monitor/core/portable/LinkNotices.h"
 
 class CConnectionSupervisor;
 
@@ -21,6 +23,8 @@ struct FrameContext {
 
 // "MONITOR_ICON_PRESSED", registered when the program loads.
 UINT IconPressedMessage();
+// The shell's "TaskbarCreated".
+UINT TaskbarCreatedMessage();
 
 class CMainFrame {
 public:
@@ -57,9 +61,15 @@ private:
     LRESULT OnReevaluate();
     void OnWatcherReport(int32_t answer, uint32_t epoch);
     void OnConnectFinished();
+    void OnTaskbarCreated();
+    void OnToggleNotifications();
 
     void StartPoll();
-    void ShowConnectedIcon();
+    notice::Sighting ShowConnectedIcon();
+    void Announce(notice::Sighting sighting);
+    // The adapter goes to the OS wireless service: the link it drops is no loss to announce.
+    void ForgetLink();
+    bool HandedToService() const;
     void SetIcon(UINT iconId, const char* tip);
     bool Ask(const char* question) const;
     WLAN_PROFILE* ProfileToApply() const;
@@ -72,6 +82,8 @@ private:
     HWND owner_ = nullptr;  // hidden: keeps the frame off the taskbar
     CTrayIcon tray_;
     int autoOpenMark_ = 0;
+    notice::LinkNotices notices_;
+    bool notificationsOn_ = true;  // the stored choice, read at creation
     std::unique_ptr<IMonitorWindow> window_;
     IMonitorWindow* opened_ = nullptr;  // not owned: window_ once opened
 };

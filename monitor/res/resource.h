@@ -31,6 +31,7 @@
 #define ID_TRAY_SWITCH 32772
 #define ID_TRAY_ABOUT 32775
 #define ID_TRAY_OFF 32777
+#define ID_TRAY_NOTIFICATIONS 32778  // balloons about the link on and off
 
 // Frame messages (WM_USER + 0x1000, + 0x1001).
 #define WM_MONITOR_REEVALUATE 5120

@@ -8,6 +8,8 @@ namespace texts {
 inline constexpr const char* InstanceMutex = "Velmora Wireless Network Monitor";
 inline constexpr const char* FrameTitle = "wifimon";
 inline constexpr const char* IconPressedMessage = "MONITOR_ICON_PRESSED";
+// Broadcast by the shell when its taskbar is created (again, after Explorer restarted).
+inline constexpr const char* TaskbarCreatedMessage = "TaskbarCreated";
 inline constexpr const char* OutsideCloseTitle = "ACUClose";
 inline constexpr const char* AboutTitle = "About Wireless Network Monitor";
 inline constexpr const char* Caption = "Velmora Wireless Network Monitor";

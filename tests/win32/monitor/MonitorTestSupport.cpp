@@ -23,8 +23,15 @@ std::string g_probeHost;
 
 BOOL WINAPI RecordNotify(DWORD operation, PNOTIFYICONDATAA data) {
     std::lock_guard<std::mutex> hold(g_lock);
-    g_tray.push_back(
-        {operation, data->hIcon, std::string(data->szTip, strnlen(data->szTip, sizeof data->szTip)), GetTickCount()});
+    TrayCall call{operation, data->hIcon, std::string(data->szTip, strnlen(data->szTip, sizeof data->szTip)),
+                  GetTickCount()};
+    call.flags = data->uFlags;
+    if (data->uFlags & NIF_INFO) {
+        call.infoTitle.assign(data->szInfoTitle, strnlen(data->szInfoTitle, sizeof data->szInfoTitle));
+        call.info.assign(data->szInfo, strnlen(data->szInfo, sizeof data->szInfo));
+        call.infoFlags = data->dwInfoFlags;
+    }
+    g_tray.push_back(call);
     return TRUE;
 }
 
@@ -84,6 +91,13 @@ Recorder::~Recorder() {
 std::vector<TrayCall> Recorder::Tray() const {
     std::lock_guard<std::mutex> hold(g_lock);
     return g_tray;
+}
+std::vector<TrayCall> Recorder::Balloons() const {
+    std::lock_guard<std::mutex> hold(g_lock);
+    std::vector<TrayCall> balloons;
+    for (const TrayCall& call : g_tray)
+        if (call.IsBalloon()) balloons.push_back(call);
+    return balloons;
 }
 TrayCall Recorder::LastTray() const {
     std::lock_guard<std::mutex> hold(g_lock);

@@ -26,6 +26,10 @@ struct TrayCall {
     HICON icon;
     std::string tip;
     DWORD at;  // GetTickCount when the shell was called
+    UINT flags = 0;
+    std::string infoTitle{}, info{};  // a balloon's, with NIF_INFO
+    DWORD infoFlags = 0;
+    bool IsBalloon() const { return (flags & NIF_INFO) != 0; }
 };
 
 // Replaces the monitor's and the adapter library's seams for the life of the object:
@@ -38,6 +42,8 @@ public:
     Recorder& operator=(const Recorder&) = delete;
 
     std::vector<TrayCall> Tray() const;
+    // The balloons among the tray calls.
+    std::vector<TrayCall> Balloons() const;
     TrayCall LastTray() const;
     size_t TrayCount() const;
     std::vector<uint32_t> MonitorWaits() const;

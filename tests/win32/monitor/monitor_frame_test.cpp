@@ -1,5 +1,6 @@
-// The frame in-process on the simulated adapter: tray icons and tips, the outside close window,
-// device changes, the Zero Configuration watcher, the tray menu.
+// The frame in-process on the simulated adapter: tray icons and tips, the icon added again for a new
+// taskbar, the balloons, the outside close window, device changes, the Zero Configuration watcher,
+// the tray menu.
 #include <windows.h>
 #include <sddl.h>
 
@@ -305,7 +306,7 @@ TEST_F(FrameTest, TrayMenuOnWindowsXpNamesWhoControlsTheAdapter) {
         return items;
     };
     EXPECT_EQ(texts(), (std::vector<std::string>{"About...", "Use Windows XP Wireless Configuration", "-",
-                                                 "Open the Monitor", "Turn Monitor off"}));
+                                                 "Open the Monitor", "Turn Monitor off", "-", "Show Notifications"}));
     // The menu shows the service's last answer; the watcher asks afresh for the next one.
     adapter.SetManaged(true);
     texts();
@@ -525,37 +526,44 @@ TEST_F(FrameTest, TrayIconIsAddedOnceTheShellTakesItAndSentOnlyWhenItChanges) {
     monitor_platform::Platform fussy = monitor_platform::Current();
     fussy.notifyIcon = &FussyShell;
     const monitor_platform::Platform recording = monitor_platform::Replace(fussy);
-    g_sent.clear();
-    g_refusedAdds = 1;  // the taskbar is not there yet
     const UINT image = NIF_MESSAGE | NIF_TIP | NIF_ICON;
-    constexpr DWORD Remove = 0xFFFFFFFF;
+    constexpr DWORD Remove = 0xFFFFFFFF, AddAgain = 0xFFFFFFFE, Balloon = 0xFFFFFFFD;
     struct Step {
         const char* what;
-        DWORD operation;  // Remove: Remove()
+        DWORD operation;  // or Remove, AddAgain, Balloon: the call of that name
         UINT icon;
         const char* tip;
         std::vector<std::pair<DWORD, UINT>> sent;
         bool added;
+        int refusedAdds = 0;  // the shell refuses that many adds
     };
     const Step steps[] = {
-        {"add refused", NIM_ADD, IDI_TRAY_DISABLED, "a", {{NIM_ADD, image}}, false},
+        {"add refused (no taskbar yet)", NIM_ADD, IDI_TRAY_DISABLED, "a", {{NIM_ADD, image}}, false, 1},
         {"the next update adds", NIM_MODIFY, IDI_TRAY_DISABLED, "a", {{NIM_ADD, image}}, true},
         {"unchanged", NIM_MODIFY, IDI_TRAY_DISABLED, "a", {}, true},
         {"new tip", NIM_MODIFY, IDI_TRAY_DISABLED, "b", {{NIM_MODIFY, image}}, true},
         {"new image", NIM_MODIFY, IDI_TRAY_XP_FULL, "b", {{NIM_MODIFY, image}}, true},
-        {"image that does not load", NIM_MODIFY, 9999, "b", {{NIM_MODIFY, NIF_MESSAGE | NIF_TIP}}, true},
+        {"a balloon", Balloon, 0, "", {{NIM_MODIFY, NIF_INFO}}, true},
+        {"the next change shows no balloon again", NIM_MODIFY, IDI_TRAY_XP_FULL, "c", {{NIM_MODIFY, image}}, true},
+        {"image that does not load", NIM_MODIFY, 9999, "c", {{NIM_MODIFY, NIF_MESSAGE | NIF_TIP}}, true},
+        {"a new taskbar: added again with the image shown", AddAgain, 0, "", {{NIM_ADD, image}}, true},
+        {"a broadcast while the shell still has it", AddAgain, 0, "", {{NIM_ADD, image}, {NIM_MODIFY, image}}, true, 1},
         {"removed though its image failed", Remove, 0, "", {{NIM_DELETE, 0}}, false},
         {"nothing to remove", Remove, 0, "", {}, false},
+        {"removed: a new taskbar adds nothing", AddAgain, 0, "", {}, false},
+        {"no balloon without the icon", Balloon, 0, "", {}, false},
     };
     HWND owner = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
     {
         CTrayIcon tray;
         for (const Step& step : steps) {
             g_sent.clear();
-            if (step.operation != Remove) {
-                tray.Update(owner, WM_APP, step.operation, step.icon, step.tip);
-            } else {
-                tray.Remove();
+            g_refusedAdds = step.refusedAdds;
+            switch (step.operation) {
+                case Remove: tray.Remove(); break;
+                case AddAgain: tray.AddAgain(); break;
+                case Balloon: tray.ShowBalloon("title", "text", NIIF_INFO); break;
+                default: tray.Update(owner, WM_APP, step.operation, step.icon, step.tip); break;
             }
             EXPECT_EQ(g_sent, step.sent) << step.what;
             EXPECT_EQ(tray.Added(), step.added) << step.what;
@@ -625,4 +633,284 @@ TEST_F(FrameTest, ReadingTheRegistryNeedsNoWriteAccess) {
     EXPECT_FALSE(app->State().IsFirstRun()) << "the default profile and FStart were read";
     EXPECT_STREQ(app->State().currentProfile->SSID, "Boundary");
     EXPECT_EQ(SsidSets(), std::vector<std::string>{"Boundary"}) << "and the current profile applied";
+}
+
+TEST_F(FrameTest, TaskbarCreatedAddsTheIconAgainAsItIsShown) {
+    struct Case {
+        const char* what;
+        bool present;
+        uint32_t advanceMs;  // the association takes 400 ms of the simulator's clock
+        unsigned icon;
+        const char* tip;
+    };
+    const Case cases[] = {
+        {"adapter absent", false, 0, IDI_TRAY_DISABLED, "\n   Disable   \n"},
+        {"scanning", true, 0, IDI_TRAY_XP_LOW, "\n   Scanning.....\n"},
+        {"connected", true, 600, IDI_TRAY_XP_FULL,
+         " Connect to:Boundary \n 00-14-6C-A1-22-0B \n Infrastructure \n Channel: 6 \n Speed: 54 Mbps "},
+    };
+    for (const Case& c : cases) {
+        ResetSimulator();
+        LoadScenario(Scenario(-50));  // 100 %, whatever the jitter
+        if (!c.present) nvxsimSetAdapterPresent(0);
+        WindowCalls calls;
+        auto app = Start(calls);
+        AdvanceClock(c.advanceMs);
+        Poll(*app);
+        ASSERT_EQ(recorder_.LastTray().tip, c.tip) << c.what;
+
+        const size_t before = recorder_.TrayCount();
+        SendMessageA(Frame(*app), TaskbarCreatedMessage(), 0, 0);
+        ASSERT_EQ(recorder_.TrayCount(), before + 1) << c.what;
+        const TrayCall added = recorder_.LastTray();
+        EXPECT_EQ(added.operation, DWORD(NIM_ADD)) << c.what;
+        EXPECT_EQ(added.flags, UINT(NIF_MESSAGE | NIF_ICON | NIF_TIP)) << c.what << ": no balloon again";
+        EXPECT_EQ(added.icon, TrayIconHandle(c.icon)) << c.what;
+        EXPECT_EQ(added.tip, c.tip) << c.what;
+        Poll(*app);
+        EXPECT_EQ(recorder_.TrayCount(), before + 1) << c.what << ": the poll finds it as it is";
+        DropQuit();
+    }
+}
+
+namespace {
+
+// The balloons choice as a test stores it under the profile key; type REG_NONE removes it.
+void StoreChoiceValue(DWORD type, const std::vector<BYTE>& data) {
+    HKEY key;
+    ASSERT_EQ(RegCreateKeyExA(HKEY_LOCAL_MACHINE, texts::ProfileKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
+                              nullptr),
+              ERROR_SUCCESS);
+    if (type == REG_NONE) {
+        RegDeleteValueA(key, "Notifications");
+    } else {
+        RegSetValueExA(key, "Notifications", 0, type, data.data(), DWORD(data.size()));
+    }
+    RegCloseKey(key);
+}
+
+// The stored REG_DWORD, or -1 when there is none.
+int64_t StoredChoice() {
+    HKEY key;
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, texts::ProfileKey, 0, KEY_READ, &key) != ERROR_SUCCESS) return -1;
+    DWORD value = 0, type = 0, size = sizeof value;
+    const LONG rc = RegQueryValueExA(key, "Notifications", nullptr, &type, reinterpret_cast<BYTE*>(&value), &size);
+    RegCloseKey(key);
+    return rc == ERROR_SUCCESS && type == REG_DWORD ? int64_t(value) : -1;
+}
+
+const std::vector<BYTE> DwordOn{1, 0, 0, 0}, DwordOff{0, 0, 0, 0};
+
+// Boundary leaves at 3 s and is back at 6 s; the adapter keeps its SSID and the link comes back.
+std::string LeavingAndReturning() {
+    return Scenario(-50) + "at 3 gone ssid=\"Boundary\"\n" +
+           "at 6 network ssid=\"Boundary\" bssid=00:14:6C:A1:22:0B channel=6 rssi=-50 rate=54\n";
+}
+
+}  // namespace
+
+TEST_F(FrameTest, BalloonsOnceWhenTheLinkComesUpAndOnceWhenItIsLost) {
+    struct Step {
+        const char* what;
+        uint32_t advanceMs;
+        int polls;
+        size_t balloons;  // shown so far, with the balloons on
+    };
+    const Step steps[] = {
+        {"associating", 0, 1, 0},      {"link up", 600, 1, 1},   {"unchanged polls", 0, 3, 1},
+        {"network gone", 3000, 1, 2},  {"still down", 0, 3, 2},  {"back by itself", 3000, 1, 3},
+        {"unchanged again", 0, 3, 3},
+    };
+    struct Case {
+        const char* what;
+        DWORD type;  // of the stored value; REG_NONE: none
+        std::vector<BYTE> stored;
+        bool on;
+    };
+    const Case cases[] = {
+        {"no value stored: on", REG_NONE, {}, true},
+        {"stored on", REG_DWORD, DwordOn, true},
+        {"stored off", REG_DWORD, DwordOff, false},
+    };
+    for (const Case& c : cases) {
+        ResetSimulator();
+        LoadScenario(LeavingAndReturning());
+        StoreChoiceValue(c.type, c.stored);
+        const size_t start = recorder_.Balloons().size();
+        WindowCalls calls;
+        auto app = Start(calls);
+        for (const Step& step : steps) {
+            AdvanceClock(step.advanceMs);
+            for (int i = 0; i < step.polls; ++i) Poll(*app);
+            EXPECT_EQ(recorder_.Balloons().size() - start, c.on ? step.balloons : 0u) << c.what << ": " << step.what;
+        }
+        EXPECT_EQ(app->State().linkUp, 1) << c.what << ": the icon follows the link either way";
+        const auto balloons = recorder_.Balloons();
+        if (!c.on || balloons.size() != start + 3) continue;
+        struct Expected {
+            const char* title;
+            const char* text;
+            DWORD flags;
+        };
+        const Expected expected[] = {
+            {"Connected to Boundary", "Signal strength: 100%", NIIF_INFO},
+            {"Wireless connection lost", "No longer connected to Boundary", NIIF_WARNING},
+            {"Connected to Boundary", "Signal strength: 100%", NIIF_INFO},
+        };
+        for (size_t i = 0; i < 3; ++i) {
+            const TrayCall& b = balloons[start + i];
+            EXPECT_EQ(b.operation, DWORD(NIM_MODIFY)) << c.what << " " << i;
+            EXPECT_EQ(b.flags, UINT(NIF_INFO)) << c.what << " " << i;
+            EXPECT_EQ(b.infoTitle, expected[i].title) << c.what << " " << i;
+            EXPECT_EQ(b.info, expected[i].text) << c.what << " " << i;
+            EXPECT_EQ(b.infoFlags, expected[i].flags) << c.what << " " << i;
+        }
+        DropQuit();
+    }
+}
+
+TEST_F(FrameTest, LinkDroppingBetweenAPollsReadsIsNoNews) {
+    LoadScenario(LeavingAndReturning());
+    WindowCalls calls;
+    auto app = Start(calls);
+    AdvanceClock(600);
+    Poll(*app);
+    ASSERT_EQ(recorder_.Balloons().size(), 1u);
+    // The connection query still says connected; the network has left by the status read.
+    nvxsimForceMediaStatus(0);
+    AdvanceClock(3000);
+    Poll(*app);
+    EXPECT_EQ(app->State().linkUp, 1);
+    EXPECT_EQ(recorder_.Balloons().size(), 1u) << "no \"Connected to\" an empty name";
+    nvxsimForceMediaStatus(-1);
+    Poll(*app);
+    const auto balloons = recorder_.Balloons();
+    ASSERT_EQ(balloons.size(), 2u);
+    EXPECT_EQ(balloons[1].infoTitle, "Wireless connection lost");
+    EXPECT_EQ(balloons[1].info, "No longer connected to Boundary");
+}
+
+TEST_F(FrameTest, NoBalloonWhileTheOsWirelessServiceHasTheAdapter) {
+    // From the start: the profile is not applied; the service's own link comes and goes.
+    {
+        StagedAdapter adapter;
+        adapter.SetManaged(true);
+        LoadScenario(LeavingAndReturning());
+        WindowCalls calls;
+        auto app = Start(calls);
+        EXPECT_TRUE(SsidSets().empty()) << "the service's adapter: nothing applied";
+        WLAN_PROFILE service = OpenProfile("", "Boundary");
+        ASSERT_EQ(ConnectToNetwork(&service), 0);  // as the service would
+        AdvanceClock(600);
+        Poll(*app);
+        ASSERT_EQ(app->State().linkUp, 1);
+        AdvanceClock(3000);
+        Poll(*app);
+        EXPECT_EQ(app->State().linkUp, 0);
+        EXPECT_TRUE(recorder_.Balloons().empty()) << "neither its link up nor its loss";
+        DropQuit();
+    }
+    // Handed over while up, lost meanwhile, given back: no loss; the link back is announced.
+    {
+        StagedAdapter adapter;
+        ResetSimulator();
+        LoadScenario(LeavingAndReturning());
+        WindowCalls calls;
+        StoreCurrentProfile(OpenProfile("Boundary", "Boundary"));
+        auto app = std::make_unique<CMonitorApp>(FakeUi(calls));
+        app->Supervisor().SetWatcherPeriodForTests(20);
+        ASSERT_TRUE(app->InitInstance());
+        AppState& state = app->State();
+        const size_t start = recorder_.Balloons().size();
+        Open(*app);
+        AdvanceClock(600);
+        Poll(*app);
+        ASSERT_EQ(recorder_.Balloons().size() - start, 1u) << "link up";
+
+        adapter.SetManaged(true);
+        Pump(2000, [&] { return state.zeroControlState == 1; });
+        ASSERT_EQ(state.zeroControlState, 1);
+        AdvanceClock(3000);  // the network leaves while the service has the adapter
+        adapter.SetManaged(false);
+        Pump(2000, [&] { return state.zeroControlState == 0; });
+        ASSERT_EQ(state.zeroControlState, 0);
+        Poll(*app);
+        EXPECT_EQ(state.linkUp, 0);
+        EXPECT_EQ(recorder_.Balloons().size() - start, 1u) << "no loss for a link the service had";
+        AdvanceClock(3000);
+        Poll(*app);
+        EXPECT_EQ(state.linkUp, 1);
+        EXPECT_EQ(recorder_.Balloons().size() - start, 2u) << "the link back is announced";
+        DropQuit();
+    }
+}
+
+TEST_F(FrameTest, NotificationsItemIsLastAndItsCheckFollowsTheStoredChoice) {
+    struct Case {
+        const char* what;
+        DWORD type;  // REG_NONE: no value
+        std::vector<BYTE> stored;
+        bool checked;
+    };
+    const Case cases[] = {
+        {"no value (an older version's profile key)", REG_NONE, {}, true},
+        {"stored on", REG_DWORD, DwordOn, true},
+        {"stored off", REG_DWORD, DwordOff, false},
+        {"a text \"0\": not ours, on", REG_SZ, {'0', 0}, true},
+        {"two bytes of zero: not ours, on", REG_BINARY, {0, 0}, true},
+        {"eight bytes of zero: not ours, on", REG_BINARY, std::vector<BYTE>(8, 0), true},
+    };
+    for (const Case& c : cases) {
+        StoreChoiceValue(c.type, c.stored);
+        WindowCalls calls;
+        auto app = Start(calls);
+        auto item = [&] {
+            HMENU menu = app->Frame()->BuildTrayMenu();
+            HMENU items = GetSubMenu(menu, 0);
+            const int last = GetMenuItemCount(items) - 1;
+            char text[64] = {};
+            GetMenuStringA(items, UINT(last), text, sizeof text, MF_BYPOSITION);
+            const UINT id = GetMenuItemID(items, last);
+            const bool checked = (GetMenuState(items, ID_TRAY_NOTIFICATIONS, MF_BYCOMMAND) & MF_CHECKED) != 0;
+            DestroyMenu(menu);
+            EXPECT_EQ(std::string(text), "Show Notifications");
+            EXPECT_EQ(id, UINT(ID_TRAY_NOTIFICATIONS));
+            return checked;
+        };
+        EXPECT_EQ(item(), c.checked) << c.what;
+        SendMessageA(Frame(*app), WM_COMMAND, ID_TRAY_NOTIFICATIONS, 0);
+        EXPECT_EQ(item(), !c.checked) << c.what;
+        EXPECT_EQ(StoredChoice(), c.checked ? 0 : 1) << c.what << ": stored as a REG_DWORD";
+        SendMessageA(Frame(*app), WM_COMMAND, ID_TRAY_NOTIFICATIONS, 0);
+        EXPECT_EQ(item(), c.checked) << c.what;
+        EXPECT_EQ(StoredChoice(), c.checked ? 1 : 0) << c.what;
+        app.reset();
+        DropQuit();
+        WindowCalls again;
+        app = Start(again);
+        EXPECT_EQ(item(), c.checked) << c.what << ": the next start reads it";
+        app.reset();
+        DropQuit();
+    }
+
+    // A user who may not write the profile key: the choice holds for the run, nothing stored.
+    StoreChoiceValue(REG_NONE, {});
+    WindowCalls calls;
+    auto app = Start(calls);
+    {
+        ReadOnlyKey profiles(texts::ProfileKey);
+        SendMessageA(Frame(*app), WM_COMMAND, ID_TRAY_NOTIFICATIONS, 0);
+        HMENU menu = app->Frame()->BuildTrayMenu();
+        EXPECT_FALSE(GetMenuState(GetSubMenu(menu, 0), ID_TRAY_NOTIFICATIONS, MF_BYCOMMAND) & MF_CHECKED);
+        DestroyMenu(menu);
+        EXPECT_EQ(StoredChoice(), -1);
+        // Off for the run: the link coming up shows nothing.
+        const size_t before = recorder_.Balloons().size();
+        LoadScenario(Scenario(-50));
+        app->Supervisor().StartupBind();
+        AdvanceClock(600);
+        Poll(*app);
+        EXPECT_EQ(app->State().linkUp, 1);
+        EXPECT_EQ(recorder_.Balloons().size(), before);
+    }
 }

@@ -1,6 +1,9 @@
 // wifimon.exe itself over a scripted session of the simulated adapter: an adapter plugged in after
-// the start, "Turn Monitor off" while a connect worker runs, and how soon the tray menu shows.
+// the start, "Turn Monitor off" while a connect worker runs, how soon the tray menu shows, and the
+// icon and its balloons in the real notification area of Wine's virtual desktop.
 #include <windows.h>
+#include <commctrl.h>
+#include <shellapi.h>
 
 #include <gtest/gtest.h>
 
@@ -162,6 +165,68 @@ bool IsSsidSet(const JournalLine& l, const std::string& ssid) {
 
 class SessionTest : public MonitorFixture {};
 
+// The notification area of Wine's virtual desktop, as another program sees it.
+NOTIFYICONDATAA IconOf(HWND frame) {
+    NOTIFYICONDATAA record{};
+    record.cbSize = NOTIFYICONDATAA_V2_SIZE;
+    record.hWnd = frame;
+    record.uID = 0;
+    return record;
+}
+// A modification that changes nothing: the shell accepts it only for an icon it has.
+bool ShellHasIcon(HWND frame) {
+    NOTIFYICONDATAA record = IconOf(frame);
+    return Shell_NotifyIconA(NIM_MODIFY, &record) != FALSE;
+}
+// The shell forgets the icon, as a taskbar created anew knows none.
+bool ShellForgets(HWND frame) {
+    NOTIFYICONDATAA record = IconOf(frame);
+    return Shell_NotifyIconA(NIM_DELETE, &record) != FALSE;
+}
+void BroadcastTaskbarCreated() {
+    DWORD_PTR result = 0;
+    SendMessageTimeoutA(HWND_BROADCAST, RegisterWindowMessageA("TaskbarCreated"), 0, 0, SMTO_ABORTIFHUNG, 2000,
+                        &result);
+}
+
+// The pixels of the taskbar's right end, where the notification area shows its icons.
+std::vector<uint32_t> NotificationAreaPixels() {
+    RECT bar{};
+    GetWindowRect(FindWindowA("Shell_TrayWnd", nullptr), &bar);
+    const int width = 120, height = bar.bottom - bar.top;
+    if (height <= 0) return {};
+    std::vector<uint32_t> pixels(size_t(width) * size_t(height));
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    HBITMAP picture = CreateCompatibleBitmap(screen, width, height);
+    HGDIOBJ old = SelectObject(memory, picture);
+    BitBlt(memory, 0, 0, width, height, screen, bar.right - width, bar.top, SRCCOPY);
+    SelectObject(memory, old);
+    BITMAPINFO info{};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    GetDIBits(memory, picture, 0, UINT(height), pixels.data(), &info, DIB_RGB_COLORS);
+    DeleteObject(picture);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    return pixels;
+}
+
+BOOL CALLBACK FindBalloon(HWND hwnd, LPARAM found) {
+    char kind[32] = {};
+    GetClassNameA(hwnd, kind, sizeof kind);
+    if (std::string(kind) != TOOLTIPS_CLASSA || !IsWindowVisible(hwnd)) return TRUE;
+    if (!(GetWindowLongA(hwnd, GWL_STYLE) & TTS_BALLOON)) return TRUE;
+    *reinterpret_cast<HWND*>(found) = hwnd;
+    return FALSE;
+}
+
+// A balloon the shell shows: a visible tool tip of the balloon style, or null.
+HWND VisibleBalloon() {
+    HWND found = nullptr;
+    EnumWindows(&FindBalloon, reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
 }  // namespace
 
 TEST_F(SessionTest, AdapterPluggedInLaterIsBoundAndTheProfileApplied) {
@@ -253,4 +318,64 @@ TEST_F(SessionTest, TrayMenuShowsAtOnce) {
             return !m || !IsWindowVisible(m);
         }));
     }
+}
+
+TEST_F(SessionTest, TrayIconSurvivesANewTaskbarAndBalloonsShowInTheShell) {
+    StoreCurrentProfile(OpenProfile("Corner", "Corner"));
+    Session session("session-tray",
+                    "timing associate-ms=300 scan-ms=200\n"
+                    "network ssid=\"Corner\" bssid=00:14:6C:A1:22:41 channel=3 rssi=-50\n"
+                    "at 8 gone ssid=\"Corner\"\n");
+    ASSERT_TRUE(session.WaitFor(15000, [&] { return session.Frame() != nullptr; }));
+    const HWND frame = session.Frame();
+
+    // The link comes up: the shell shows the balloon.
+    HWND connected = nullptr;
+    ASSERT_TRUE(session.WaitFor(8000, [&] { return (connected = VisibleBalloon()) != nullptr; }))
+        << "a balloon when the link comes up";
+    Sleep(300);
+    testing_support::SaveScreenshot(nullptr, "tray-balloon-connected");
+    ASSERT_TRUE(ShellHasIcon(frame));
+    const std::vector<uint32_t> shown = NotificationAreaPixels();
+
+    // A new taskbar knows no icon and broadcasts "TaskbarCreated"; a broadcast without one changes nothing.
+    struct Step {
+        const char* what;
+        bool forget;
+    };
+    const Step steps[] = {{"the taskbar created anew", true}, {"a broadcast while the shell has it", false}};
+    for (const Step& step : steps) {
+        if (step.forget) {
+            ASSERT_TRUE(ShellForgets(frame)) << step.what;
+            EXPECT_FALSE(ShellHasIcon(frame)) << step.what;
+            Sleep(300);
+            EXPECT_NE(NotificationAreaPixels(), shown) << step.what << ": the area shows no icon";
+        }
+        BroadcastTaskbarCreated();
+        EXPECT_TRUE(session.WaitFor(2000, [&] { return ShellHasIcon(frame); })) << step.what;
+        Sleep(300);
+        EXPECT_EQ(NotificationAreaPixels(), shown) << step.what << ": the same image again";
+    }
+    testing_support::SaveScreenshot(nullptr, "tray-after-taskbar-created");
+    // The tray menu, for a person to look at: "Show Notifications" last, checked.
+    PostMessageA(frame, RegisterWindowMessageA(texts::IconPressedMessage), 0, WM_RBUTTONUP);
+    HWND menu = nullptr;
+    if (session.WaitFor(3000, [&] { return (menu = session.Find("#32768", nullptr)) && IsWindowVisible(menu); })) {
+        Sleep(200);
+        testing_support::SaveScreenshot(menu, "tray-menu");
+        PostMessageA(menu, WM_KEYDOWN, VK_ESCAPE, 0);
+    }
+    // Unchanged polls and the icon added again bring no second balloon.
+    session.WaitFor(1200, [] { return false; });
+    const HWND again = VisibleBalloon();
+    EXPECT_TRUE(again == nullptr || again == connected) << "no new balloon";
+
+    // The network leaves: one balloon for the loss.
+    HWND lost = nullptr;
+    EXPECT_TRUE(session.WaitFor(14000 - std::min<DWORD>(session.Elapsed(), 13000), [&] {
+        lost = VisibleBalloon();
+        return lost != nullptr && lost != connected;
+    })) << "a balloon when the link is lost";
+    Sleep(300);
+    testing_support::SaveScreenshot(nullptr, "tray-balloon-lost");
 }

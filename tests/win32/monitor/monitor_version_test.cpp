@@ -139,9 +139,10 @@ TEST_F(VersionTest, TrayMenuAndIconSetFollowTheVersion) {
     DestroyMenu(menu);
     if (xp) {
         EXPECT_EQ(texts, (std::vector<std::string>{"About...", "Use Windows XP Wireless Configuration", "-",
-                                                   "Open the Monitor", "Turn Monitor off"}));
+                                                   "Open the Monitor", "Turn Monitor off", "-", "Show Notifications"}));
     } else {
-        EXPECT_EQ(texts, (std::vector<std::string>{"About...", "-", "Open the Monitor", "Turn Monitor off"}));
+        EXPECT_EQ(texts, (std::vector<std::string>{"About...", "-", "Open the Monitor", "Turn Monitor off", "-",
+                                                   "Show Notifications"}));
     }
 
     // Bound, link down: the scanning icon of the version's set.
