@@ -246,6 +246,7 @@ TEST(ProfileRegFile, TheRefusalSaysWhereAndWhy) {
         {Fault::TooLong, 4, "SSID", "", "Line 4 gives \"SSID\" a text too long for it."},
         {Fault::OutOfRange, 4, "SecurityMode", "", "Line 4 gives \"SecurityMode\" a number out of its range."},
         {Fault::NoProfile, 0, "", "", "The file holds no profile."},
+        {Fault::ForeignName, 0, "", "Caf?", "The profile's name, \"Caf?\", has characters this system cannot hold."},
     };
     for (const Case& c : cases) {
         regfile::Check check;

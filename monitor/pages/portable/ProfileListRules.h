@@ -14,6 +14,10 @@ namespace profiles {
 inline constexpr const char* InUseRefusal = "This profile is using, can not delete current profile";
 inline constexpr const char* OverwriteQuestion = "The Profile Name has existed.\nDo you want to overwrite it?";
 inline constexpr const char* DeleteFailed = "The profile could not be deleted.";
+inline constexpr const char* EditorNotStarted = "The registry editor could not be started.";
+inline constexpr const char* FileUnreadable = "The file could not be read.";
+inline constexpr const char* ImportFailed = "The registry editor did not import the profile.";
+inline constexpr const char* ExportFailed = "The registry editor did not export the profile.";
 
 // The profile the details box shows after the list was read: the current profile when it is
 // listed, otherwise the one shown before when it is still listed, otherwise the default profile.

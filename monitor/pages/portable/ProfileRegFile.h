@@ -36,6 +36,7 @@ enum class Fault {
     TooLong,          // a text longer than its field holds
     OutOfRange,       // a number its field cannot mean
     NoProfile,        // no key at all
+    ForeignName,      // a profile name the system's single-byte texts cannot hold (found by the window)
 };
 
 struct Check {
