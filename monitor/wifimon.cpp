@@ -6,6 +6,7 @@
 
 #include "monitor/core/MainFrame.h"
 #include "monitor/core/MonitorApp.h"
+#include "monitor/editor/AvailableNetworksPage.h"
 #include "monitor/pages/MonitorDlg.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
@@ -21,6 +22,9 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
         context.supervisor = &running->Supervisor();
         context.probe = &running->Probe();
         context.frame = frame.hwnd();
+        context.createFirstRunPage = [](IMonitorHost& host, WLAN_PROFILE& record) {
+            return MakeAvailableNetworksPage(host, record, true);
+        };
         return std::make_unique<CMonitorDlg>(context);
     };
     CMonitorApp app(ui);

@@ -86,6 +86,7 @@ CEditorPage* CEditorPage::Forward(std::unique_ptr<CEditorPage> next, int slot) {
 void CEditorPage::Back() {
     if (!before_) return;
     before_->Show(true);
+    before_->OnShownAgain();
     Show(false);
     before_->Discard(this);
 }
@@ -103,6 +104,16 @@ bool CEditorPage::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT&
     if (generations_[wParam] == unsigned(lParam)) successors_[wParam].reset();
     result = 0;
     return true;
+}
+
+HBRUSH CEditorPage::OnControlColor(HDC dc, HWND control, UINT message) {
+    if (HBRUSH brush = CSkinDialog::OnControlColor(dc, control, message)) return brush;
+    // Radio buttons ask as labels do; the artwork puts them on the panel's white.
+    char className[16] = {};
+    GetClassNameA(control, className, sizeof className);
+    if (message != WM_CTLCOLORSTATIC || lstrcmpiA(className, "Button") != 0) return nullptr;
+    SetBkColor(dc, RGB(255, 255, 255));
+    return static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
 }
 
 CEditorPage* CEditorPage::ShownPage() {

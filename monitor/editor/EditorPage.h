@@ -50,6 +50,8 @@ public:
 
     // The adapter became usable or not (the first page of the editor scans).
     virtual void OnAdapterUsable(bool /*usable*/) {}
+    // Shown again by the Back of the page after it.
+    virtual void OnShownAgain() {}
 
 protected:
     IMonitorHost& Host() const { return host_; }
@@ -74,6 +76,7 @@ protected:
     bool OnInitDialog() final;
     bool OnCommand(int id, int code, HWND control) final;
     bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+    HBRUSH OnControlColor(HDC dc, HWND control, UINT message) override;
 
 private:
     IMonitorHost& host_;

@@ -294,7 +294,7 @@ void CMonitorDlg::Reevaluate(const Reevaluation& state) {
 }
 
 void CMonitorDlg::RefillSiteSurvey() {
-    // The Site Survey page fills its list from the current survey; it has no list code of its own yet.
+    if (Handle()) siteSurvey_.FillList();
 }
 
 void CMonitorDlg::MarkLinkInfoStatusView() {

@@ -1,5 +1,11 @@
-// SiteSurveyPage.h - the Site Survey page (template 136): networks in range.
+// SiteSurveyPage.h - the Site Survey page (template 136): the networks in range, the details of
+// the selected one, and connecting to it.
 #pragma once
+
+#include <commctrl.h>
+
+#include <cstdint>
+#include <memory>
 
 #include "adapter/wifiapi.h"
 #include "monitor/pages/MonitorHost.h"
@@ -13,13 +19,27 @@
 class CSiteSurveyPage : public CSkinDialog {
 public:
     explicit CSiteSurveyPage(IMonitorHost& host);
+    ~CSiteSurveyPage() override;
 
     WLAN_PROFILE* profile = nullptr;  // the application's current profile; not owned
 
     void StartTick() { StartTimer(TIMER_SURVEY_TICK, 1000); }
     void StopTick() { StopTimer(TIMER_SURVEY_TICK); }
+    // Refresh: asks the adapter to scan, then waits for the result like BeginScan.
+    void StartScan();
     // Clears the list and shows the scanning animation; the scan result is read when timer 100 fires.
     void BeginScan();
+    // Timer 100: asks again and, when the adapter takes the request, lists its result.
+    void FinishScan();
+    // The list from the application's current survey (the frame and the supervisor call this too);
+    // the details of no row.
+    void FillList();
+    // The details of the selected row.
+    void ShowDetails();
+    // Connect (or a double click): the selected network, through its key dialog and the IP question.
+    void Connect();
+    // A header click: sorts by column 0, 1 or 2, each column the other way round next time.
+    void SortBy(int column);
     // The adapter cannot be used: controls off, list and details empty, no animation.
     void DisableForUnusableAdapter();
     // The adapter can be used again; `current`: this page is the shown tab, so a scan starts.
@@ -27,7 +47,11 @@ public:
     bool ListEmpty() const { return list_.ItemCount() == 0; }
 
     CTarnoListCtrl& List() { return list_; }
+    CTarnoListBox& Details() { return details_; }
     CPictureEx& Animation() { return animation_; }
+    // The record the page connects with (the connect worker reads it).
+    const WLAN_PROFILE& Record() const { return *record_; }
+    const uint8_t* ScanBuffer() const { return buffer_; }
     bool ScanPending() const { return scanPending_; }
     unsigned Ticks() const { return ticks_; }
 
@@ -35,8 +59,13 @@ protected:
     bool OnInitDialog() override;
     bool OnTimer(UINT_PTR id) override;
     bool OnCommand(int id, int code, HWND control) override;
+    bool OnNotify(NMHDR* header, LRESULT& result) override;
+    void OnDestroy() override;
 
 private:
+    void CreateRowIcons();
+    void AskAboutStaticAddress();
+
     IMonitorHost& host_;
     CTarnoListCtrl list_;
     CTarnoListBox details_;
@@ -46,6 +75,10 @@ private:
     CSkinStatic headerChannel_;
     CSkinStatic headerSignal_;
     CPictureEx animation_;
+    HIMAGELIST rowIcons_ = nullptr;  // owned; the list borrows it
+    std::unique_ptr<WLAN_PROFILE> record_;
+    bool ascending_[3] = {true, true, true};
     bool scanPending_ = false;
     unsigned ticks_ = 0;
+    alignas(4) uint8_t buffer_[WIFIAPI_SCAN_BUFFER_SIZE] = {};
 };

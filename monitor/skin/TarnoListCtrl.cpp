@@ -9,13 +9,6 @@
 
 namespace {
 
-struct SortContext {
-    HWND list;
-    int column;
-    bool ascending;
-    bool numeric;
-};
-
 std::string CellText(HWND list, int row, int column) {
     std::vector<char> buffer(512, 0);
     LVITEMA item{};
@@ -26,10 +19,20 @@ std::string CellText(HWND list, int row, int column) {
     return std::string(buffer.data());
 }
 
+// The cells of the sorted column, by row id: a comparison reads no row by its index, which
+// moves while the list sorts (Wine's merge sort holds copies of rows half-way).
+struct SortContext {
+    std::unordered_map<LPARAM, std::string> cells;
+    bool ascending;
+    bool numeric;
+};
+
 int CALLBACK CompareRows(LPARAM first, LPARAM second, LPARAM context) {
     const auto* c = reinterpret_cast<const SortContext*>(context);
-    const int order = sorting::CompareCells(CellText(c->list, int(first), c->column), CellText(c->list, int(second), c->column),
-                                            c->numeric);
+    const auto a = c->cells.find(first), b = c->cells.find(second);
+    const std::string empty;
+    const int order = sorting::CompareCells(a != c->cells.end() ? a->second : empty,
+                                            b != c->cells.end() ? b->second : empty, c->numeric);
     return c->ascending ? order : -order;
 }
 
@@ -49,13 +52,28 @@ int CTarnoListCtrl::MyInsertColumn(int index, const char* caption, int align, in
     return int(SendMessageA(Handle(), LVM_INSERTCOLUMNA, WPARAM(index), reinterpret_cast<LPARAM>(&column)));
 }
 
-int CTarnoListCtrl::MyInsertItem(int index, const char* text, const char*, int image, int) {
+int CTarnoListCtrl::MyInsertItem(int index, const char* text, const char* text2, int image, int) {
     LVITEMA item{};
-    item.mask = LVIF_TEXT | LVIF_IMAGE;
+    item.mask = LVIF_TEXT | LVIF_IMAGE | LVIF_PARAM;
     item.iItem = index;
     item.pszText = const_cast<char*>(text ? text : "");
     item.iImage = image;
-    return int(SendMessageA(Handle(), LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item)));
+    item.lParam = nextRowId_++;
+    const int row = int(SendMessageA(Handle(), LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item)));
+    if (row >= 0) secondTexts_[item.lParam] = text2 ? text2 : "";
+    return row;
+}
+
+LPARAM CTarnoListCtrl::RowId(int row) const {
+    LVITEMA item{};
+    item.mask = LVIF_PARAM;
+    item.iItem = row;
+    return SendMessageA(Handle(), LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item)) ? item.lParam : 0;
+}
+
+std::string CTarnoListCtrl::SecondText(int row) const {
+    const auto text = secondTexts_.find(RowId(row));
+    return text != secondTexts_.end() ? text->second : std::string();
 }
 
 bool CTarnoListCtrl::MySetItemText(int row, int column, const char* text, int, int) {
@@ -67,9 +85,17 @@ bool CTarnoListCtrl::MySetItemText(int row, int column, const char* text, int, i
 
 std::string CTarnoListCtrl::MyGetItemText(int row, int column) const { return CellText(Handle(), row, column); }
 
-bool CTarnoListCtrl::MyDeleteItem(int row) { return SendMessageA(Handle(), LVM_DELETEITEM, WPARAM(row), 0) != 0; }
+bool CTarnoListCtrl::MyDeleteItem(int row) {
+    const LPARAM id = RowId(row);
+    if (SendMessageA(Handle(), LVM_DELETEITEM, WPARAM(row), 0) == 0) return false;
+    secondTexts_.erase(id);
+    return true;
+}
 
-bool CTarnoListCtrl::MyDeleteAllItems() { return SendMessageA(Handle(), LVM_DELETEALLITEMS, 0, 0) != 0; }
+bool CTarnoListCtrl::MyDeleteAllItems() {
+    secondTexts_.clear();
+    return SendMessageA(Handle(), LVM_DELETEALLITEMS, 0, 0) != 0;
+}
 
 void CTarnoListCtrl::MySetGridLines(bool on) {
     SendMessageA(Handle(), LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_GRIDLINES, on ? LVS_EX_GRIDLINES : 0);
@@ -92,8 +118,9 @@ void CTarnoListCtrl::MySetCursor(int cursorResourceId) {
 }
 
 void CTarnoListCtrl::Sort(int column, bool ascending, bool numeric) {
-    SortContext context{Handle(), column, ascending, numeric};
-    SendMessageA(Handle(), LVM_SORTITEMSEX, reinterpret_cast<WPARAM>(&context), reinterpret_cast<LPARAM>(&CompareRows));
+    SortContext context{{}, ascending, numeric};
+    for (int row = 0; row < ItemCount(); ++row) context.cells[RowId(row)] = CellText(Handle(), row, column);
+    SendMessageA(Handle(), LVM_SORTITEMS, reinterpret_cast<WPARAM>(&context), reinterpret_cast<LPARAM>(&CompareRows));
 }
 
 int CTarnoListCtrl::ItemCount() const { return int(SendMessageA(Handle(), LVM_GETITEMCOUNT, 0, 0)); }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <unordered_map>
 
 #include "monitor/ui/Control.h"
 
@@ -22,6 +23,9 @@ public:
     // Sorts rows by the texts of `column`; numeric columns by their leading number.
     void Sort(int column, bool ascending, bool numeric);
 
+    // The second text given to MyInsertItem for the row.
+    std::string SecondText(int row) const;
+
     int ItemCount() const;
     int SelectedRow() const;
     bool GridLines() const;
@@ -32,5 +36,10 @@ protected:
     void OnAttached() override;
 
 private:
+    LPARAM RowId(int row) const;
+
     HCURSOR cursor_ = nullptr;  // shared system or resource cursor, not owned
+    // Each row carries an id of its own as its item data; its second text is kept by that id.
+    LPARAM nextRowId_ = 1;
+    std::unordered_map<LPARAM, std::string> secondTexts_;
 };

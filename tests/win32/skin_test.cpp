@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <iterator>
 #include <string>
 
 #include "monitor/skin/MaskEdit.h"
@@ -111,6 +113,62 @@ TEST_F(SkinTest, ListControlInsertsReadsSortsAndDeletes) {
     EXPECT_TRUE(l.MyDeleteAllItems());
     EXPECT_EQ(l.ItemCount(), 0);
     EXPECT_EQ(l.MyInsertItem(5, "late", "", 0), 0) << "past the end appends";
+}
+
+TEST_F(SkinTest, ListControlSortsManyRowsWithTheirCellsAndSecondTexts) {
+    // Enough rows for a merge sort to hold rows half-way: each row must move as a whole.
+    CTarnoListCtrl& l = dialog.list;
+    l.MyInsertColumn(0, "SSID", 0, 90);
+    l.MyInsertColumn(1, "CH", 1, 30);
+    l.MyInsertColumn(2, "Signal", 1, 50);
+    const struct {
+        const char* ssid;
+        const char* channel;
+        const char* signal;
+    } rows[] = {{"Velmora-Home", "6", "100%"}, {"harbour", "1", "54%"},    {"OldMill", "11", "28%"},
+                {"Corner Cafe", "3", "91%"},   {"Campus", "9", "77%"},     {"Lighthouse", "14", "0%"},
+                {"PartyLine", "2", "11%"},     {"attic", "13", "40%"},     {"Basement", "5", "62%"},
+                {"Kitchen", "8", "85%"},       {"Dorm", "10", "3%"}};
+    for (int i = 0; i < int(std::size(rows)); ++i) {
+        const std::string about = std::string("about ") + rows[i].ssid;
+        ASSERT_EQ(l.MyInsertItem(i, rows[i].ssid, about.c_str(), 0), i);
+        l.MySetItemText(i, 1, rows[i].channel, -1, 1);
+        l.MySetItemText(i, 2, rows[i].signal, -1, 1);
+    }
+    const struct {
+        int column;
+        bool ascending, numeric;
+        const char* first;  // SSID of the first row afterwards
+        const char* last;
+    } sorts[] = {{0, true, false, "attic", "Velmora-Home"},  {0, false, false, "Velmora-Home", "attic"},
+                 {1, true, true, "harbour", "Lighthouse"},    {1, false, true, "Lighthouse", "harbour"},
+                 {2, true, true, "Lighthouse", "Velmora-Home"}, {2, false, true, "Velmora-Home", "Lighthouse"}};
+    for (const auto& s : sorts) {
+        l.Sort(s.column, s.ascending, s.numeric);
+        const int count = l.ItemCount();
+        ASSERT_EQ(count, int(std::size(rows)));
+        EXPECT_EQ(l.MyGetItemText(0, 0), s.first) << s.column << s.ascending;
+        EXPECT_EQ(l.MyGetItemText(count - 1, 0), s.last) << s.column << s.ascending;
+        for (int r = 0; r < count; ++r) {
+            const std::string ssid = l.MyGetItemText(r, 0);
+            EXPECT_EQ(l.SecondText(r), "about " + ssid) << "row " << r;
+            bool found = false;
+            for (const auto& row : rows) {
+                if (ssid != row.ssid) continue;
+                found = true;
+                EXPECT_EQ(l.MyGetItemText(r, 1), row.channel) << ssid;
+                EXPECT_EQ(l.MyGetItemText(r, 2), row.signal) << ssid;
+            }
+            EXPECT_TRUE(found) << ssid;
+            if (r == 0) continue;
+            const int order = s.numeric ? std::atoi(l.MyGetItemText(r - 1, s.column).c_str()) -
+                                              std::atoi(l.MyGetItemText(r, s.column).c_str())
+                                        : lstrcmpiA(l.MyGetItemText(r - 1, 0).c_str(), ssid.c_str());
+            EXPECT_TRUE(s.ascending ? order <= 0 : order >= 0) << "rows " << r - 1 << " and " << r;
+        }
+    }
+    EXPECT_TRUE(l.MyDeleteItem(0));
+    EXPECT_EQ(l.SecondText(0), "about " + l.MyGetItemText(0, 0));
 }
 
 TEST_F(SkinTest, ListBoxKeepsTheOrderAddedAndDrawsItsRows) {

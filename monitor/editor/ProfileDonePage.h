@@ -1,0 +1,26 @@
+// ProfileDonePage.h - the editor's last page (template 176): connect with the new profile, or
+// return to the Profiles page.
+#pragma once
+
+#include "monitor/editor/EditorPage.h"
+
+class CProfileDonePage : public CEditorPage {
+public:
+    // `fromSurvey`: reached through the available networks page's Connect, which offers only Connect.
+    CProfileDonePage(IMonitorHost& host, WLAN_PROFILE& record, bool fromSurvey);
+
+protected:
+    geometry::Rect PageRect() const override { return geometry::FinalPage; }
+    std::span<const Placement> Layout() const override;
+    std::span<const ButtonLook> Buttons() const override;
+    void OnInitPage() override;
+    void OnNext() override;  // Connect to Network
+    bool OnPageCommand(int id, int code, HWND control) override;
+    bool OnTimer(UINT_PTR id) override;
+
+private:
+    void ReturnToProfiles();
+    void EnableConnect();
+
+    bool fromSurvey_;
+};

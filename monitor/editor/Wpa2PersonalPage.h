@@ -1,0 +1,14 @@
+// Wpa2PersonalPage.h - the editor's Wireless Security - WPA2 Personal (template 315): the passphrase.
+#pragma once
+
+#include "monitor/editor/PassphrasePage.h"
+
+class CWpa2PersonalPage : public CPassphrasePage {
+public:
+    CWpa2PersonalPage(IMonitorHost& host, WLAN_PROFILE& record);
+
+protected:
+    std::span<const Placement> Layout() const override;
+    void OnInitPage() override;
+    bool OnPageCommand(int id, int code, HWND control) override;
+};

@@ -1,0 +1,44 @@
+// WpaPersonalPage.cpp - see WpaPersonalPage.h.
+#include "monitor/editor/WpaPersonalPage.h"
+
+#include "monitor/res/resource.h"
+#include "monitor/ui/Controls.h"
+
+namespace {
+
+constexpr Placement kLayout[] = {
+    {IDC_PSK_CIPHER, 200, 58, 110, 80},
+    {IDC_PSK_PASSPHRASE, 200, 92, 300, 22},
+    {IDC_BACK, 378, 240, 84, 23},
+    {IDC_NEXT, 470, 240, 84, 23},
+    {IDC_ENTER_SINK, 0, 0, 1, 1},
+};
+
+constexpr uint32_t kTkip = 5, kAes = 6;
+
+}  // namespace
+
+CWpaPersonalPage::CWpaPersonalPage(IMonitorHost& host, WLAN_PROFILE& record)
+    : CPassphrasePage(IDD_WPA_PERSONAL, host, record, IDB_WPA_PERSONAL_PAGE) {}
+
+std::span<const Placement> CWpaPersonalPage::Layout() const { return kLayout; }
+
+void CWpaPersonalPage::OnInitPage() {
+    WLAN_PROFILE& record = Record();
+    const ui::ComboBox cipher(Handle(), IDC_PSK_CIPHER);
+    cipher.AddAll({"TKIP", "AES"});
+    if (record.EncryptionLevel == kAes) {
+        cipher.Select(1);
+    } else {
+        cipher.Select(0);
+        record.EncryptionLevel = kTkip;
+    }
+    ShowPassphrase(record.IsPassPhrase == 1);
+}
+
+bool CWpaPersonalPage::OnPageCommand(int id, int code, HWND) {
+    if (id == IDC_ENTER_SINK) return true;
+    if (id != IDC_PSK_CIPHER || code != CBN_SELCHANGE) return false;
+    Record().EncryptionLevel = ui::ComboBox(Handle(), id).Selected() == 1 ? kAes : kTkip;
+    return true;
+}

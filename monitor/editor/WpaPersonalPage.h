@@ -1,0 +1,14 @@
+// WpaPersonalPage.h - the editor's Wireless Security - WPA Personal (template 314): cipher and passphrase.
+#pragma once
+
+#include "monitor/editor/PassphrasePage.h"
+
+class CWpaPersonalPage : public CPassphrasePage {
+public:
+    CWpaPersonalPage(IMonitorHost& host, WLAN_PROFILE& record);
+
+protected:
+    std::span<const Placement> Layout() const override;
+    void OnInitPage() override;
+    bool OnPageCommand(int id, int code, HWND control) override;
+};

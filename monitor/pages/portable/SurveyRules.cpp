@@ -1,0 +1,116 @@
+// SurveyRules.cpp - see SurveyRules.h.
+#include "monitor/pages/portable/SurveyRules.h"
+
+#include <cstring>
+#include <optional>
+
+namespace survey {
+namespace {
+
+constexpr uint32_t ModeWpa = 2, ModeWpa2 = 4;
+constexpr uint32_t LevelAes = 6;
+constexpr uint32_t AuthenticationDot1x = 3;
+
+template <size_t N>
+void Clear(char (&field)[N]) {
+    std::memset(field, 0, N);
+}
+
+template <size_t N>
+void SetText(char (&field)[N], std::string_view text) {
+    Clear(field);
+    std::memcpy(field, text.data(), text.size() < N ? text.size() : N - 1);
+}
+
+uint32_t ChannelNumber(std::string_view text) {
+    uint32_t channel = 0;
+    for (char c : text) {
+        if (c < '0' || c > '9') break;
+        channel = channel * 10 + uint32_t(c - '0');
+    }
+    return channel;
+}
+
+}  // namespace
+
+Icon RowIcon(const scan::Entry& entry) {
+    if (entry.infrastructureMode != 1) return AdhocCell;
+    return entry.privacy != 0 ? ProtectedNetwork : OpenNetwork;
+}
+
+std::string RowSummary(const scan::Entry& entry) {
+    std::string text = "\n   SSID:";
+    text.append(entry.ssid);
+    text += "   \n";
+    text += entry.infrastructureMode == 1 ? "   Infrastructure   \n" : "   Ad-Hoc   \n";
+    text += "   " + scan::ListSecurityText(entry) + "   \n";
+    text += "   MAC:" + scan::MacText(entry.mac) + "   \n";
+    return text;
+}
+
+std::vector<Row> ListRows(const uint8_t* list, size_t size) {
+    std::vector<Row> rows;
+    for (const scan::Entry& entry : scan::ScanList(list, size)) {
+        if (entry.ssid.empty()) continue;
+        rows.push_back(
+            {std::string(entry.ssid), scan::ChannelText(entry), scan::SignalText(entry.rssi), RowSummary(entry), RowIcon(entry)});
+    }
+    return rows;
+}
+
+std::vector<std::string> DetailLines(const scan::Entry& entry) {
+    return {std::string(entry.ssid), entry.infrastructureMode != 0 ? "Infrastructure" : "Ad Hoc", scan::ChannelText(entry),
+            scan::DetailsSecurityText(entry), scan::MacText(entry.mac)};
+}
+
+Lookup FillForConnect(const uint8_t* list, size_t size, const RowCells& cells, WLAN_PROFILE& record) {
+    const std::optional<scan::Entry> entry = scan::FindEntry(scan::ScanList(list, size), cells.ssid, cells.channel, cells.signal);
+    if (!entry) return Lookup::NoEntry;
+    const std::optional<scan::SecurityKinds> kinds =
+        entry->privacy != 0 ? scan::FindSecurityElement(*entry) : std::nullopt;
+    // No pre-shared key opens such a network: the passphrase dialog could never connect.
+    if (kinds && kinds->authentication == AuthenticationDot1x) return Lookup::Enterprise;
+
+    const scan::ProfileSecurity security = scan::SecurityForProfile(*entry);
+    record.AssociationMode = entry->infrastructureMode != 0 ? 1 : 0;
+    SetText(record.SSID, cells.ssid);
+    record.Channel = ChannelNumber(cells.channel);
+    record.SecurityMode = security.securityMode;
+    record.EncryptionLevel = security.encryptionLevel;
+    record.DhcpEnabled = 1;
+    record.TxRate = 54;
+    record.DefaultKeyId = 0;
+    record.AuthentMode = 0;
+    // An earlier network's secrets would otherwise travel with this one (Save To Profile).
+    record.IsPassPhrase = 0;
+    Clear(record.PassPhrase);
+    for (auto& key : record.WEPKey) Clear(key);
+    Clear(record.LoginName);
+    Clear(record.LoginPassword);
+    Clear(record.UserCertHash);
+    Clear(record.ServerName);
+    return Lookup::Filled;
+}
+
+void PreferWpa2ForAes(WLAN_PROFILE& record) {
+    if (record.SecurityMode == ModeWpa && record.EncryptionLevel == LevelAes) record.SecurityMode = ModeWpa2;
+}
+
+bool AsksAboutStaticAddress(int32_t statusResult, const NETWORK_STATUS& status, bool linkUp) {
+    return statusResult == 0 && status.DhcpEnabled == 0 && linkUp && status.IpAddress[0] != '\0';
+}
+
+void TakeDhcp(WLAN_PROFILE& record) {
+    record.DhcpEnabled = 1;
+    record.IpAddr = record.IpMask = record.IpGate = record.IpDns1 = 0;
+}
+
+void KeepStaticAddresses(WLAN_PROFILE& record, uint32_t address, uint32_t mask, uint32_t gateway, uint32_t dns) {
+    record.DhcpEnabled = 0;
+    record.IpAddr = address;
+    record.IpMask = mask;
+    record.IpGate = gateway;
+    record.IpDns1 = dns;
+}
+
+}  // namespace survey
