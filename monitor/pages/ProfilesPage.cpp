@@ -7,6 +7,7 @@
 #include "adapter/RegKey.h"
 #include "adapter/portable/ProfileLayout.h"
 #include "monitor/core/AppState.h"
+#include "monitor/editor/AvailableNetworksPage.h"
 #include "monitor/pages/ProfileFileDialogs.h"
 #include "monitor/pages/portable/ProfileDetails.h"
 #include "monitor/pages/portable/ProfileListRules.h"
@@ -155,6 +156,7 @@ bool CProfilesPage::OnCommand(int id, int code, HWND) {
     if (code != STN_CLICKED) return false;
     switch (id) {
     case IDC_PROFILE_CONNECT: Connect(); return true;
+    case IDC_PROFILE_EDIT: Edit(); return true;
     case IDC_PROFILE_IMPORT: Import(); return true;
     case IDC_PROFILE_EXPORT: Export(); return true;
     default: return false;
@@ -233,6 +235,28 @@ void CProfilesPage::Connect() {
     std::memcpy(record.ProfileName, name.data(), name.size());
     if (ReadProfile(&record) != 0) return;
     host_.StartConnection(record, ConnectRequest{record.ProfileName, true, true});
+}
+
+void CProfilesPage::Edit() {
+    buttons_[2].Reset();
+    const std::string name = SelectedProfile();
+    if (!profiles::FitsRecord(name)) return;
+    WLAN_PROFILE& record = *editRecord_;
+    record = WLAN_PROFILE{};
+    std::memcpy(record.ProfileName, name.data(), name.size());
+    ReadProfile(&record);  // what cannot be read opens cleared, under its name
+    OpenEditor(record);
+}
+
+void CProfilesPage::OpenEditor(WLAN_PROFILE& record) {
+    host_.SetWindowBackground(IDB_BG_SETUP);
+    host_.OpenEditor(MakeAvailableNetworksPage(host_, record, false), false);
+    if (!host_.Editor()) {
+        host_.SetWindowBackground(host_.State().adapterBound.load() == 1 ? IDB_BG_ACTIVE : IDB_BG_INACTIVE);
+        return;
+    }
+    Show(false);
+    host_.ShowTabs(false);
 }
 
 void CProfilesPage::Import() {

@@ -55,6 +55,9 @@ private:
     int Message(const std::string& text, UINT type = MB_OK) const;
 
     void Connect();
+    void Edit();
+    // Shows the editor's first page for `record` in place of this page.
+    void OpenEditor(WLAN_PROFILE& record);
     void Import();
     void Export();
     void StartTransfer(Transfer transfer, const std::string& commandLine, HANDLE held);
