@@ -572,6 +572,9 @@ TEST_F(ProfilesTest, HostileFilesAreRefusedWithWhyAndNothingIsWritten) {
         {"not registry.cfg", Bytes("[WLAN Profile]\r\nProfileName=Office\r\nSSID=Harbour\r\n"),
          "The file is not a profile exported by the registry editor."},
         {"empty.cfg", {}, "The file is empty."},
+        {"foreign.cfg",
+         Unicode(header + u"[HKEY_LOCAL_MACHINE\\SOFTWARE\\Velmora\\Profile\\WPROFILE\\Caf\u4e2d]\r\n\"SSID\"=\"x\"\r\n"),
+         "The profile's name, \"Caf?\", has characters this system cannot hold."},
         {"current.cfg",
          Unicode(header + u"[HKEY_LOCAL_MACHINE\\SOFTWARE\\Velmora\\Profile\\WPROFILE]\r\n\"CurProfile\"=\"Office\"\r\n"),
          "Line 3 names the key \"HKEY_LOCAL_MACHINE\\SOFTWARE\\Velmora\\Profile\\WPROFILE\", which is not a profile's key."},
@@ -586,20 +589,34 @@ TEST_F(ProfilesTest, HostileFilesAreRefusedWithWhyAndNothingIsWritten) {
             MessageBoxAnswerer boxes(IDOK);
             Click(page, IDC_PROFILE_IMPORT);
             EXPECT_FALSE(page.RegistryEditorRunning()) << c.name << ": the registry editor never started";
-            Pump(300);  // a registry editor started all the same would have merged by now
+            Pump(100);  // a registry editor started all the same would have merged by now
             EXPECT_EQ(boxes.Texts(), std::vector<std::string>{lead + c.why}) << c.name;
             EXPECT_EQ(Dump(texts::ProfileKey), profiles) << c.name;
             EXPECT_EQ(Dump(kRunKey), run) << c.name;
             EXPECT_EQ(Dump(kElsewhere), "(none)") << c.name;
             EXPECT_EQ(Rows(page), before) << c.name;
         }
-        // The same check passes a file that holds only the profile: the registry editor merges it.
-        g_dialogs.answer = folder.Write("office.cfg", Unicode(header + office + u"\"SSID\"=\"Harbour\"\r\n"));
-        Click(page, IDC_PROFILE_IMPORT);
-        ASSERT_TRUE(EditorDone(page));
-        WLAN_PROFILE stored;
-        ASSERT_TRUE(ReadStored("Office", stored));
-        EXPECT_STREQ(stored.SSID, "Harbour");
+        // The same check passes files that hold only the profile, in either form: the registry
+        // editor merges them.
+        const struct {
+            const char* file;
+            std::vector<uint8_t> bytes;
+            const char* profile;
+        } merged[] = {
+            {"office.cfg", Unicode(header + office + u"\"SSID\"=\"Harbour\"\r\n"), "Office"},
+            {"cafe4.cfg",
+             Bytes("REGEDIT4\r\n\r\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Velmora\\Profile\\WPROFILE\\Caf\xE9]\r\n"
+                   "\"SSID\"=\"Harbour\"\r\n\"Channel\"=dword:0000000b\r\n\r\n"),
+             "Caf\xE9"},
+        };
+        for (const auto& m : merged) {
+            g_dialogs.answer = folder.Write(m.file, m.bytes);
+            Click(page, IDC_PROFILE_IMPORT);
+            ASSERT_TRUE(EditorDone(page));
+            WLAN_PROFILE stored;
+            ASSERT_TRUE(ReadStored(m.profile, stored)) << m.file;
+            EXPECT_STREQ(stored.SSID, "Harbour") << m.file;
+        }
     });
 }
 
