@@ -7,6 +7,7 @@
 #include "monitor/core/MainFrame.h"
 #include "monitor/core/MonitorApp.h"
 #include "monitor/editor/AvailableNetworksPage.h"
+#include "monitor/pages/AboutDlg.h"
 #include "monitor/pages/MonitorDlg.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
@@ -27,6 +28,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
         };
         return std::make_unique<CMonitorDlg>(context);
     };
+    ui.runAbout = [](HWND owner) { CAboutDlg(owner).DoModal(); };
     CMonitorApp app(ui);
     running = &app;
     if (!app.InitInstance()) return 0;

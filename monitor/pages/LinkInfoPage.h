@@ -1,14 +1,20 @@
-// LinkInfoPage.h - the Link Information page (template 135): live link, meters, Internet message.
+// LinkInfoPage.h - the Link Information page (template 135): the link's status view, its
+// information and statistics views, the meters, Save To Profile and the pending display.
 #pragma once
+
+#include <cstdint>
 
 #include "adapter/wifiapi.h"
 #include "monitor/pages/MonitorHost.h"
+#include "monitor/pages/portable/LinkStatusView.h"
+#include "monitor/pages/portable/StatisticsClock.h"
 #include "monitor/res/resource.h"
 #include "monitor/skin/PictureEx.h"
 #include "monitor/skin/SkinButton.h"
 #include "monitor/skin/SkinDialog.h"
 #include "monitor/skin/SkinMeter.h"
 #include "monitor/skin/SkinStatic.h"
+#include "monitor/skin/TarnoListBox.h"
 #include "monitor/skin/TarnoStatic.h"
 
 class CLinkInfoPage : public CSkinDialog {
@@ -18,22 +24,28 @@ public:
     // What the window and the frame ask of the page.
     void StartRefresh(UINT periodMs) { StartTimer(TIMER_LINK_REFRESH, periodMs); }
     void StopRefresh() { StopTimer(TIMER_LINK_REFRESH); }
-    // A page started a connection: show it as pending until the next refresh shows the link.
+    // A page started a connection with the in-use profile: show it as pending until the
+    // refreshes show the link.
     void ShowConnectionPending();
     // The next refresh lays out the status view; `informationChosen` picks the details list.
     void MarkStatusView(bool informationChosen);
     void SetMoreInfoBitmaps(int normalId, int pressedId) { moreInfo_.SetBitmaps(normalId, pressedId); }
     // Zero Configuration took the adapter: no buttons, no details.
     void HideDetailsAndButtons();
-    // Forget the link state shown, so the next refresh redraws everything.
-    void ForgetShownState() { shownState_ = {-1, -1, -1}; }
-    // Shows whichever details list is chosen (used when its tab comes back).
+    // Forget the link state shown, so the next refresh draws a bound adapter's state anew.
+    void ForgetShownState() { status_.shown = {}; }
+    // Shows whichever details lists are chosen, when the details view is shown (its tab came back).
     void ShowChosenDetails();
     void HideDetailLists();
 
-    bool StatusViewMarked() const { return statusViewMarked_; }
+    // What the window's tests read back.
+    bool StatusViewMarked() const { return statusView_; }
     bool InformationChosen() const { return informationChosen_; }
     unsigned RefreshTicks() const { return refreshTicks_; }
+    int ShownBackground() const { return background_; }
+    const CPictureEx& Picture(int id) const;
+    // A detail list (1073, 1074, 1070, 1071), or null before its first use.
+    const CTarnoListBox* DetailList(int id) const;
 
 protected:
     bool OnInitDialog() override;
@@ -41,11 +53,34 @@ protected:
     bool OnCommand(int id, int code, HWND control) override;
 
 private:
+    enum ListPair { Information, Statistics };
+
+    void StatusRefresh();
+    void ApplyStatus(const linkinfo::StatusView& view);
+    void InformationFill();
+    void StatisticsFill();
+    void MeterUpdate();
+    void SetMeters(int percent);
+    void LayOutStatusView();
+
+    void OnMoreInformation();
+    void OnStatisticsOrStatus();
+    void OnRefresh();
+    void OnSaveToProfile();
+
+    void ChangeBackground(int bitmapId);
+    void PlayIn(CPictureEx& picture, int gifId);
+    void SetText(CTarnoStatic& label, const char* text);
+    void ShowDetails(ListPair pair);
+    void ShowPair(ListPair pair, bool show);
+    void EmptyPair(ListPair pair);
+    CTarnoListBox& List(int id);
+    // The statistics switch and Refresh: Up Time from the last read on, new baselines.
+    void ResetStatistics();
+    void FollowSharedTimes(uint64_t now);
+    void PublishSharedTimes();
+
     IMonitorHost& host_;
-    // What the status view last displayed; -1 when nothing is known.
-    struct ShownState {
-        int mode, link, internet;
-    };
 
     CSkinMeter signal_;
     CSkinMeter quality_;
@@ -58,9 +93,15 @@ private:
     CPictureEx accessPoint_;
     CPictureEx internet_;
     CPictureEx adhocPeer_;
-    bool statusViewMarked_ = false;
+    // Children of the monitor window, made on first use.
+    CTarnoListBox infoLeft_, infoRight_, statsLeft_, statsRight_;
+
+    bool statusView_ = true;
     bool informationChosen_ = true;
-    bool detailsShown_ = false;
-    ShownState shownState_{-1, -1, -1};
+    bool layOutPending_ = false;
+    linkinfo::StatusMemory status_;
+    linkinfo::StatisticsClock clock_;
+    uint64_t counterFrequency_ = 0;
+    int background_ = 0;
     unsigned refreshTicks_ = 0;
 };

@@ -28,4 +28,19 @@ std::string DottedText(uint32_t record) {
     return std::to_string(o[0]) + "." + std::to_string(o[1]) + "." + std::to_string(o[2]) + "." + std::to_string(o[3]);
 }
 
+std::optional<uint32_t> ParseDotted(const char* text) {
+    if (!text) return std::nullopt;
+    uint32_t field = 0;
+    for (int part = 0; part < 4; ++part) {
+        if (part > 0 && *text++ != '.') return std::nullopt;
+        unsigned value = 0;
+        int digits = 0;
+        for (; *text >= '0' && *text <= '9' && digits < 4; ++text, ++digits) value = value * 10 + unsigned(*text - '0');
+        if (digits == 0 || digits > 3 || value > 255) return std::nullopt;
+        field = field << 8 | value;
+    }
+    if (*text != 0) return std::nullopt;
+    return FieldToRecord(field);
+}
+
 }  // namespace address

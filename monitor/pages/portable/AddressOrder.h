@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace address {
@@ -17,5 +18,7 @@ uint32_t RecordToField(uint32_t record);
 std::array<uint8_t, 4> Octets(uint32_t record);
 // "192.168.1.10".
 std::string DottedText(uint32_t record);
+// The record value of four dotted decimal octets, as inet_addr gives it; nothing for any other text.
+std::optional<uint32_t> ParseDotted(const char* text);
 
 }  // namespace address

@@ -1,0 +1,24 @@
+// NamePrompt.h - what the name prompt (dialog 155) accepts, and the texts around a save by name.
+#pragma once
+
+#include <cstddef>
+#include <string_view>
+
+namespace prompt {
+
+// Characters the prompt's edit takes.
+inline constexpr size_t NameLimit = 32;
+
+inline constexpr const char* RefusedNameText =
+    "A profile name cannot contain a backslash (\\).\nPlease enter another name.";
+inline constexpr const char* NotSavedText = "The profile could not be saved.";
+
+enum class NameCheck {
+    Empty,     // OK then means Cancel
+    Accepted,
+    Refused,   // the profile store would refuse it: the prompt stays open
+};
+
+NameCheck CheckName(std::string_view name);
+
+}  // namespace prompt
