@@ -2,13 +2,17 @@
 // and Import and Export through the system's registry editor.
 #include "monitor/pages/ProfilesPage.h"
 
+#include <algorithm>
 #include <cstring>
+#include <optional>
 
 #include "adapter/RegKey.h"
 #include "adapter/portable/ProfileLayout.h"
 #include "monitor/core/AppState.h"
 #include "monitor/editor/AvailableNetworksPage.h"
+#include "monitor/pages/DeleteProfileDlg.h"
 #include "monitor/pages/ProfileFileDialogs.h"
+#include "monitor/pages/ProfileNameDlg.h"
 #include "monitor/pages/portable/ProfileDetails.h"
 #include "monitor/pages/portable/ProfileListRules.h"
 #include "monitor/pages/portable/ProfileNames.h"
@@ -156,7 +160,9 @@ bool CProfilesPage::OnCommand(int id, int code, HWND) {
     if (code != STN_CLICKED) return false;
     switch (id) {
     case IDC_PROFILE_CONNECT: Connect(); return true;
+    case IDC_PROFILE_NEW: New(); return true;
     case IDC_PROFILE_EDIT: Edit(); return true;
+    case IDC_PROFILE_DELETE: Delete(); return true;
     case IDC_PROFILE_IMPORT: Import(); return true;
     case IDC_PROFILE_EXPORT: Export(); return true;
     default: return false;
@@ -237,6 +243,21 @@ void CProfilesPage::Connect() {
     host_.StartConnection(record, ConnectRequest{record.ProfileName, true, true});
 }
 
+void CProfilesPage::New() {
+    // The same prompt as Save To Profile: it refuses the names the profile store cannot hold.
+    CProfileNameDlg prompt(host_.Window());
+    const bool entered = prompt.DoModal() == IDOK;
+    buttons_[1].Reset();
+    if (!entered) return;
+    if (profiles::AsksOverwrite(prompt.Name(), rowProfiles_) &&
+        Message(profiles::OverwriteQuestion, MB_YESNO | MB_ICONINFORMATION) != IDYES)
+        return;
+    const std::optional<WLAN_PROFILE> record = profiles::NewRecord(prompt.Name());
+    if (!record) return;
+    *editRecord_ = *record;
+    OpenEditor(*editRecord_);
+}
+
 void CProfilesPage::Edit() {
     buttons_[2].Reset();
     const std::string name = SelectedProfile();
@@ -257,6 +278,35 @@ void CProfilesPage::OpenEditor(WLAN_PROFILE& record) {
     }
     Show(false);
     host_.ShowTabs(false);
+}
+
+void CProfilesPage::Delete() {
+    const std::string name = SelectedProfile();
+    buttons_[5].Reset();
+    if (name.empty()) return;
+    const AppState& state = host_.State();
+    switch (profiles::JudgeDelete(name, std::string(state.inUseProfileName,
+                                                   strnlen(state.inUseProfileName, sizeof state.inUseProfileName)))) {
+    case profiles::DeleteVerdict::DefaultProfile: return;
+    case profiles::DeleteVerdict::InUse: Message(profiles::InUseRefusal); return;
+    case profiles::DeleteVerdict::Ask: break;
+    }
+    CDeleteProfileDlg question(host_.Window());
+    if (question.DoModal() != IDOK) return;
+    if (DeleteProfile(name.c_str()) != ERROR_SUCCESS) {
+        Message(profiles::DeleteFailed, MB_OK | MB_ICONWARNING);  // the row stays: the profile does
+        return;
+    }
+    // Found again by its name: the list may have been read again while the question was open.
+    const auto listed = std::find(rowProfiles_.begin(), rowProfiles_.end(), name);
+    if (listed != rowProfiles_.end()) {
+        list_.MyDeleteItem(int(listed - rowProfiles_.begin()));
+        rowProfiles_.erase(listed);
+    }
+    if (detailsProfile_ == name) {
+        detailsProfile_ = profiles::DefaultProfileName;
+        ShowDetails();
+    }
 }
 
 void CProfilesPage::Import() {

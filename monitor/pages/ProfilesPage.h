@@ -55,7 +55,9 @@ private:
     int Message(const std::string& text, UINT type = MB_OK) const;
 
     void Connect();
+    void New();
     void Edit();
+    void Delete();
     // Shows the editor's first page for `record` in place of this page.
     void OpenEditor(WLAN_PROFILE& record);
     void Import();

@@ -22,6 +22,7 @@
 #include "monitor/pages/MonitorDlg.h"
 #include "monitor/pages/ProfileFileDialogs.h"
 #include "monitor/pages/RegistryEditorRun.h"
+#include "monitor/pages/portable/NamePrompt.h"
 #include "monitor/pages/portable/ProfileListRules.h"
 #include "monitor/pages/portable/ProfileRegFile.h"
 #include "monitor/res/resource.h"
@@ -88,6 +89,27 @@ int ClickRow(CProfilesPage& page, const std::string& shown) {
         return row;
     }
     return -1;
+}
+
+BOOL CALLBACK FindDialog(HWND window, LPARAM wanted) {
+    auto* found = reinterpret_cast<std::pair<const char*, HWND>*>(wanted);
+    char kind[16] = {}, caption[64] = {};
+    GetClassNameA(window, kind, sizeof kind);
+    GetWindowTextA(window, caption, sizeof caption);
+    if (std::string(kind) != "#32770" || std::string(caption) != found->first) return TRUE;
+    found->second = window;
+    return FALSE;
+}
+
+// Acts in the dialog titled `caption` from within its modal run; `seen` tells whether it ran.
+void InDialog(const char* caption, std::function<void(HWND)> act, bool& seen) {
+    seen = false;
+    RunSoon([caption, act, &seen] {
+        std::pair<const char*, HWND> found{caption, nullptr};
+        EnumThreadWindows(GetCurrentThreadId(), &FindDialog, reinterpret_cast<LPARAM>(&found));
+        seen = found.second != nullptr;
+        if (found.second) act(found.second);
+    });
 }
 
 struct Row {
@@ -451,7 +473,134 @@ TEST_F(ProfilesTest, EditOpensTheEditorOnTheStoredRecordAndSaveKeepsItsName) {
     });
 }
 
+TEST_F(ProfilesTest, DeleteNeverTakesTheDefaultProfileRefusesTheInUseOneAndKeepsWhatFailed) {
+    Store(Profile("!Office", "Harbour Office", 4));
+    Store(Profile(kDefault, "Velmora", 0));
+    Store(Profile("Home", "Velmora-Home", 1));
+    Store(Profile("Stuck", "Stuck", 0));
+    // A profile key with a key of its own cannot be deleted by the profile store.
+    ASSERT_TRUE(testing_support::PutValue(std::string(texts::ProfileKey) + "\\Stuck\\Inner", "x", REG_DWORD, "\0\0\0", 4));
+    auto app = Start();
+    OpenAndRun([&](CMonitorDlg& w) {
+        std::strcpy(app_->State().inUseProfileName, "Home");
+        CProfilesPage& page = ShowProfiles(w);
+        ASSERT_EQ(page.List().MyGetItemText(0, 0), "!Office") << "the default profile is not the first row";
+        const struct {
+            const char* shown;
+            const char* stored;
+            int answer;  // of the delete question; 0: it must not be asked
+            std::vector<std::string> boxes;
+            bool deleted;
+        } cases[] = {
+            {"Default", kDefault, 0, {}, false},
+            {"Home", "Home", 0, {profiles::InUseRefusal}, false},
+            {"!Office", "!Office", IDCANCEL, {}, false},
+            {"Stuck", "Stuck", IDOK, {profiles::DeleteFailed}, false},
+            {"!Office", "!Office", IDOK, {}, true},
+        };
+        for (const auto& c : cases) {
+            const size_t rows = Rows(page).size();
+            ASSERT_GE(ClickRow(page, c.shown), 0) << c.shown;
+            MessageBoxAnswerer boxes(IDOK);
+            bool asked = false;
+            if (c.answer) InDialog("Delete selected profile", [&](HWND q) { monitor_test::Click(q, c.answer); }, asked);
+            Click(page, IDC_PROFILE_DELETE);
+            EXPECT_EQ(asked, c.answer != 0) << c.shown;
+            EXPECT_EQ(boxes.Texts(), c.boxes) << c.shown;
+            WLAN_PROFILE stored;
+            EXPECT_EQ(ReadStored(c.stored, stored), !c.deleted) << c.shown;
+            EXPECT_EQ(Rows(page).size(), c.deleted ? rows - 1 : rows) << c.shown;
+        }
+        EXPECT_EQ(Rows(page), (std::vector<Row>{{"Default", "Velmora", false},
+                                                {"Home", "Velmora-Home", false},
+                                                {"Stuck", "Stuck", false}}))
+            << "the rows the clicks left, less the deleted one";
+    });
+}
+
+TEST_F(ProfilesTest, NewAsksTheNameAndBeforeOverwritingThenOpensTheEditorOnTheNewRecord) {
+    Store(Profile("Home", "Velmora-Home", 1));
+    auto app = Start();
+    OpenAndRun([&](CMonitorDlg& w) {
+        CProfilesPage& page = ShowProfiles(w);
+        const std::string name32(32, 'n');
+        const struct {
+            const char* what;
+            std::string typed;
+            int button;        // of the name prompt
+            int answer;        // of the overwrite question
+            std::vector<std::string> boxes;
+            const char* profile;  // of the editor's record; null: no editor
+            std::string ssid;
+        } cases[] = {
+            {"a new name", "Office", IDOK, IDYES, {}, "Office", "Office"},
+            {"32 characters", name32, IDOK, IDYES, {}, name32.c_str(), name32},
+            {"a stored name, No", "Home", IDOK, IDNO, {profiles::OverwriteQuestion}, nullptr, ""},
+            {"a stored name, Yes", "Home", IDOK, IDYES, {profiles::OverwriteQuestion}, "Home", "Home"},
+            {"Default is the default profile", "Default", IDOK, IDYES, {profiles::OverwriteQuestion}, kDefault,
+             "Default"},
+            {"a backslash, refused by the prompt", "Home\\Cafe", IDOK, IDYES, {prompt::RefusedNameText}, nullptr, ""},
+            {"Cancel", "Office", IDCANCEL, IDYES, {}, nullptr, ""},
+        };
+        for (const auto& c : cases) {
+            MessageBoxAnswerer boxes(c.answer);
+            bool prompted = false;
+            InDialog("Create connection profile", [&](HWND prompt) {
+                SetDlgItemTextA(prompt, IDC_PROFILE_NAME, c.typed.c_str());
+                monitor_test::Click(prompt, c.button);
+                if (IsWindowVisible(prompt)) monitor_test::Click(prompt, IDCANCEL);  // it stayed: refused
+            }, prompted);
+            Click(page, IDC_PROFILE_NEW);
+            EXPECT_TRUE(prompted) << c.what;
+            EXPECT_EQ(boxes.Texts(), c.boxes) << c.what;
+            auto* networks = dynamic_cast<CAvailableNetworksPage*>(w.Editor());
+            ASSERT_EQ(networks != nullptr, c.profile != nullptr) << c.what;
+            if (!networks) {
+                EXPECT_TRUE(page.IsVisible()) << c.what;
+                continue;
+            }
+            const WLAN_PROFILE& r = networks->Record();
+            EXPECT_EQ(&r, &page.EditRecord());
+            EXPECT_STREQ(r.ProfileName, c.profile) << c.what;
+            EXPECT_EQ(std::string(r.SSID), c.ssid) << c.what;
+            EXPECT_EQ(r.AssociationMode, 1u);
+            EXPECT_EQ(r.Channel, 6u);
+            EXPECT_EQ(r.TxRate, 54u);
+            EXPECT_EQ(r.EntAuthenType, 2u);
+            EXPECT_EQ(r.InnerAuthen, 3u);
+            EXPECT_EQ(r.DhcpEnabled, 1u);
+            EXPECT_FALSE(page.IsVisible());
+            EXPECT_FALSE(w.IsItemVisible(IDC_TAB_PROFILES));
+            EXPECT_TRUE(ShowsBitmap(&w, IDB_BG_SETUP));
+            Click(*networks, IDC_NETWORKS_EXIT);  // back to the Profiles page, nothing stored
+            Pump(50);
+            EXPECT_TRUE(page.IsVisible()) << c.what;
+        }
+
+        // New, the editor, Save: the list shows the profile.
+        MessageBoxAnswerer boxes(IDYES);
+        bool prompted = false;
+        InDialog("Create connection profile", [](HWND prompt) {
+            SetDlgItemTextA(prompt, IDC_PROFILE_NAME, "Office");
+            monitor_test::Click(prompt, IDOK);
+        }, prompted);
+        Click(page, IDC_PROFILE_NEW);
+        Click(Shown(w), IDC_NETWORKS_MANUAL);
+        Click(Shown(w), IDC_NEXT);
+        Type(Shown(w), IDC_MODE_SSID, "Harbour Office");
+        Click(Shown(w), IDC_NEXT);
+        Click(Shown(w), IDC_NEXT);  // Disabled
+        Click(Shown(w), IDC_SUMMARY_SAVE);
+        Click(Shown(w), IDC_DONE_RETURN);
+        Pump(50);
+        EXPECT_EQ(Rows(page), (std::vector<Row>{{"Default", "", false},
+                                                {"Home", "Velmora-Home", false},
+                                                {"Office", "Harbour Office", false}}));
+    });
+}
+
 TEST_F(ProfilesTest, ExportDeleteImportBringsTheProfileBackWhole) {
+    WLAN_PROFILE back;
     WLAN_PROFILE home = Profile("My Home", "Velmora-Home", 4);
     home.DhcpEnabled = 0;
     home.IpAddr = inet_addr("192.168.7.20");
@@ -486,8 +635,12 @@ TEST_F(ProfilesTest, ExportDeleteImportBringsTheProfileBackWhole) {
         EXPECT_EQ(exported.profile, u"My Home");
         EXPECT_EQ(exported.values, 40u) << "every value, the static addresses included";
 
-        ASSERT_EQ(DeleteProfile("My Home"), 0);
-        ShowProfiles(w);
+        ASSERT_GE(ClickRow(page, "My Home"), 0);
+        bool asked = false;
+        InDialog("Delete selected profile", [](HWND question) { monitor_test::Click(question, IDOK); }, asked);
+        Click(page, IDC_PROFILE_DELETE);
+        EXPECT_TRUE(asked);
+        ASSERT_FALSE(ReadStored("My Home", back));
         ASSERT_EQ(Rows(page).size(), 1u);
 
         g_dialogs.answer = file;
@@ -502,7 +655,6 @@ TEST_F(ProfilesTest, ExportDeleteImportBringsTheProfileBackWhole) {
         ASSERT_TRUE(EditorDone(page));
         EXPECT_EQ(Rows(page), (std::vector<Row>{{"Default", "Velmora", false}, {"My Home", "Velmora-Home", false}}))
             << "rebuilt once the editor had merged the file";
-        WLAN_PROFILE back;
         ASSERT_TRUE(ReadStored("My Home", back));
         EXPECT_EQ(0, std::memcmp(&back, &home, sizeof home)) << "the profile as it was, byte for byte";
 
