@@ -893,7 +893,7 @@ TEST_F(EditorFixture, NextPaintsTheNextPageQuicklyAndRoundTripsLeakNothing) {
         Pump(100);
         LARGE_INTEGER frequency;
         QueryPerformanceFrequency(&frequency);
-        auto forward = [&](double& slowestMs) {
+        auto forward = [&](std::vector<double>& stepsMs) {
             Click(Shown(w), IDC_NETWORKS_MANUAL);
             for (int step = 0; step < 3; ++step) {
                 LARGE_INTEGER start, end;
@@ -902,7 +902,7 @@ TEST_F(EditorFixture, NextPaintsTheNextPageQuicklyAndRoundTripsLeakNothing) {
                 UpdateWindow(w.Handle());
                 RedrawWindow(Shown(w)->Handle(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
                 QueryPerformanceCounter(&end);
-                slowestMs = std::max(slowestMs, double(end.QuadPart - start.QuadPart) * 1000.0 / double(frequency.QuadPart));
+                stepsMs.push_back(double(end.QuadPart - start.QuadPart) * 1000.0 / double(frequency.QuadPart));
             }
         };
         auto back = [&] {
@@ -910,23 +910,27 @@ TEST_F(EditorFixture, NextPaintsTheNextPageQuicklyAndRoundTripsLeakNothing) {
             Pump(20);
         };
         // The first trips fill Wine's caches (fonts of the buttons, window DCs).
-        double firstMs = 0;
+        std::vector<double> warmUpMs;
         for (int trip = 0; trip < 10; ++trip) {
-            forward(firstMs);
+            forward(warmUpMs);
             back();
         }
         const DWORD gdiBefore = GdiObjects();
         const DWORD userBefore = UserObjects();
-        double slowestMs = 0;
+        std::vector<double> stepsMs;
         for (int trip = 0; trip < 50; ++trip) {
-            forward(slowestMs);
+            forward(stepsMs);
             back();
         }
         const DWORD gdiAfter = GdiObjects();
         const DWORD userAfter = UserObjects();
-        std::printf("[ measure  ] Next to the next page painted: %.1f ms at most over 150 steps\n", slowestMs);
+        std::sort(stepsMs.begin(), stepsMs.end());
+        const double medianMs = stepsMs[stepsMs.size() / 2], slowestMs = stepsMs.back();
+        std::printf("[ measure  ] Next to the next page painted: median %.1f ms, slowest %.1f ms over %zu steps\n",
+                    medianMs, slowestMs, stepsMs.size());
         std::printf("[ measure  ] GDI objects %lu -> %lu, USER objects %lu -> %lu after 50 round trips\n",
                     gdiBefore, gdiAfter, userBefore, userAfter);
+        EXPECT_LT(medianMs, 50.0);
         EXPECT_LT(slowestMs, 250.0);
         EXPECT_GT(gdiBefore, 0u);
         EXPECT_GT(userBefore, 0u);
