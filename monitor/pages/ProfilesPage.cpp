@@ -326,7 +326,9 @@ void CProfilesPage::Import() {
     regfile::Check check = regfile::CheckProfileFile(bytes);
     bool lossy = false;
     const std::string name = Narrow(check.profile, check.singleByte, &lossy);
-    if (check.fault == regfile::Fault::None && (lossy || !profile::IsValidName(name.c_str(), name.size() + 1)))
+    // A double-byte code page may make a name longer, or give it a backslash, that UTF-16 had not.
+    if (check.fault == regfile::Fault::None &&
+        (lossy || !profiles::FitsRecord(name) || name.find('\\') != std::string::npos))
         check.fault = regfile::Fault::ForeignName;
     if (check.fault != regfile::Fault::None) {
         CloseHandle(file);

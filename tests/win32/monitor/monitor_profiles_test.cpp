@@ -402,7 +402,15 @@ TEST_F(ProfilesTest, AClickShowsTheDetailsOfEachRow) {
 }
 
 TEST_F(ProfilesTest, ConnectMakesTheProfileCurrentAndConnectsThroughTheSimulator) {
-    Store(Profile("Cafe", "Corner Cafe", 0));
+    WLAN_PROFILE cafe = Profile("Cafe", "Corner Cafe", 0);
+    std::strcpy(cafe.PassPhrase, "left from before");  // stored only: the profile is open
+    cafe.SecurityMode = 0;
+    Store(cafe);
+    // A hand-made profile with two values only.
+    ASSERT_TRUE(testing_support::PutValue(std::string(texts::ProfileKey) + "\\Bare", "SSID", REG_SZ, "Corner Cafe", 12));
+    const DWORD infrastructure = 1;
+    ASSERT_TRUE(testing_support::PutValue(std::string(texts::ProfileKey) + "\\Bare", "AssociationMode", REG_DWORD,
+                                          &infrastructure, 4));
     auto app = Start();
     OpenAndRun([&](CMonitorDlg& w) {
         // A subkey whose name the record cannot hold is listed but never read under a cut name.
@@ -434,6 +442,23 @@ TEST_F(ProfilesTest, ConnectMakesTheProfileCurrentAndConnectsThroughTheSimulator
         EXPECT_EQ(GetConnectionStatus(&media), 0);
         EXPECT_EQ(media, 0u) << "associated with Corner Cafe";
         testing_support::DeleteTree((std::string(texts::ProfileKey) + "\\" + tooLong).c_str());
+
+        // Edit uses a record of its own: the one the connect worker reads keeps its profile.
+        ShowProfiles(w);
+        ASSERT_GE(ClickRow(w.Profiles(), "Bare"), 0);
+        Click(w.Profiles(), IDC_PROFILE_EDIT);
+        ASSERT_NE(w.Editor(), nullptr);
+        EXPECT_STREQ(w.InUseProfile()->ProfileName, "Cafe");
+        Click(*w.Editor(), IDC_NETWORKS_EXIT);
+        Pump(50);
+
+        // A profile that lacks values gets none from the profile connected before.
+        ASSERT_GE(ClickRow(w.Profiles(), "Bare"), 0);
+        Click(w.Profiles(), IDC_PROFILE_CONNECT);
+        EXPECT_STREQ(w.InUseProfile()->ProfileName, "Bare");
+        EXPECT_STREQ(w.InUseProfile()->SSID, "Corner Cafe");
+        EXPECT_STREQ(w.InUseProfile()->PassPhrase, "") << "not the one of the profile before";
+        EXPECT_EQ(w.InUseProfile()->SecurityMode, 0u);
     });
 }
 
@@ -649,6 +674,11 @@ TEST_F(ProfilesTest, ExportDeleteImportBringsTheProfileBackWhole) {
             Click(page, IDC_PROFILE_IMPORT);
             EXPECT_TRUE(boxes.Texts().empty()) << "a new profile needs no question";
         }
+        ASSERT_TRUE(page.RegistryEditorRunning());
+        HANDLE writer = CreateFileA(file.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr);
+        EXPECT_EQ(writer, INVALID_HANDLE_VALUE) << "nobody changes the checked file before the editor has read it";
+        if (writer != INVALID_HANDLE_VALUE) CloseHandle(writer);
         EXPECT_EQ(g_dialogs.opened, 1);
         EXPECT_EQ(g_dialogs.initial, "");
         EXPECT_TRUE(g_dialogs.flags & OFN_FILEMUSTEXIST);
