@@ -6,9 +6,7 @@
 #include "monitor/editor/portable/NetworkSettings.h"
 
 namespace editor {
-namespace {
-
-std::string Authentication(const WLAN_PROFILE& p) {
+std::string AuthenticationText(const WLAN_PROFILE& p) {
     switch (p.SecurityMode) {
     case 1: return p.AuthentMode == 1 ? "Shared Key" : p.AuthentMode == 2 ? "Auto" : "Open System";
     case 2: return p.EncryptionLevel == 6 ? "AES" : "TKIP";
@@ -18,8 +16,6 @@ std::string Authentication(const WLAN_PROFILE& p) {
     default: return "Auto";
     }
 }
-
-}  // namespace
 
 const char* SecurityModeName(uint32_t securityMode) {
     switch (securityMode) {
@@ -39,7 +35,7 @@ std::array<std::string, SummaryRowCount> SummaryRows(const WLAN_PROFILE& p) {
     rows[2] = std::to_string(int32_t(p.Channel));  // "%d"
     rows[3] = p.NetworkMode != 0 ? "G-Only Mode" : "Mixed Mode";
     rows[4] = SecurityModeName(p.SecurityMode);
-    rows[5] = Authentication(p);
+    rows[5] = AuthenticationText(p);
     if (p.DhcpEnabled == 1) {
         rows[6] = "Use DHCP";
         rows[7] = rows[8] = rows[9] = "Auto";
