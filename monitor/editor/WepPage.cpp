@@ -1,4 +1,5 @@
 // WepPage.cpp - see WepPage.h.
+#include "monitor/pages/WepKeyField.h"
 #include "monitor/editor/WepPage.h"
 
 #include <cstring>
@@ -63,14 +64,7 @@ void CWepPage::OnInitPage() {
 
 std::string CWepPage::Passphrase() const { return ui::Edit(Handle(), IDC_WEP_PAGE_PASSPHRASE).Text(); }
 
-void CWepPage::ShowKey(const std::string& text) {
-    const editor::WepKeyMask strings = editor::WepKeyMaskFor(Record().EncryptionLevel);
-    key_.mask = strings.mask;
-    key_.literalTemplate = strings.literal;
-    key_.initialText = strings.initial;
-    key_.validText = strings.initial;
-    SetWindowTextA(key_.Handle(), text.c_str());
-}
+void CWepPage::ShowKey(const std::string& text) { ShowWepKey(key_, Record().EncryptionLevel, text); }
 
 bool CWepPage::OnPageCommand(int id, int code, HWND) {
     WLAN_PROFILE& record = Record();

@@ -1,4 +1,5 @@
 // SurveyWepDlg.cpp - see SurveyWepDlg.h.
+#include "monitor/pages/WepKeyField.h"
 #include "monitor/pages/SurveyWepDlg.h"
 
 #include "monitor/editor/portable/WepKeys.h"
@@ -41,15 +42,7 @@ void CSurveyWepDlg::InitControls() {
 }
 
 void CSurveyWepDlg::ShowKey(const std::string& text) {
-    const editor::WepKeyMask masks = editor::WepKeyMaskFor(Record().EncryptionLevel);
-    key_.mask = masks.mask;
-    key_.literalTemplate = masks.literal;
-    key_.initialText = masks.initial;
-    key_.validText = masks.initial;
-    key_.useMask = 1;
-    key_.allowFreeText = 0;
-    key_.keyInProgress = 0;
-    SetWindowTextA(key_.Handle(), text.c_str());  // its change runs OnControlCommand
+    ShowWepKey(key_, Record().EncryptionLevel, text);  // its change runs OnControlCommand
 }
 
 bool CSurveyWepDlg::OnControlCommand(int id, int code) {
