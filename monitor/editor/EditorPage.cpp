@@ -9,8 +9,8 @@ namespace {
 constexpr UINT WM_DISCARD_SUCCESSOR = WM_APP + 0x20;
 
 constexpr ButtonLook kBackAndNext[] = {
-    {IDC_BACK, IDB_EDITOR_BACK, IDB_EDITOR_BACK_HOVER, IDB_EDITOR_BACK_HOVER},
-    {IDC_NEXT, IDB_EDITOR_NEXT, IDB_EDITOR_NEXT_HOVER, IDB_EDITOR_NEXT_HOVER},
+    {IDC_BACK, IDB_EDITOR_BACK, IDB_EDITOR_BACK_HOVER, IDB_EDITOR_BACK_HOVER, "Back"},
+    {IDC_NEXT, IDB_EDITOR_NEXT, IDB_EDITOR_NEXT_HOVER, IDB_EDITOR_NEXT_HOVER, "Next"},
 };
 
 }  // namespace
@@ -42,6 +42,7 @@ bool CEditorPage::OnInitDialog() {
         auto button = std::make_unique<CSkinStatic>();
         if (!button->Attach(Handle(), look.id)) continue;
         button->SetBitmaps(look.normal, look.hover, look.pressed);
+        button->SetCaption(look.caption);
         TrackSkinStatic(button.get());
         buttons_.push_back(std::move(button));
     }

@@ -24,10 +24,12 @@
 #include "monitor/skin/SkinDialog.h"
 #include "monitor/skin/SkinStatic.h"
 
-// A bitmap button of a page: control id and its normal, hover and pressed bitmaps.
+// A bitmap button of a page: control id, its normal, hover and pressed bitmaps, and its caption
+// (the word the bitmaps show, its window text).
 struct ButtonLook {
     int id;
     int normal, hover, pressed;
+    const char* caption;
 };
 
 class CEditorPage : public CSkinDialog {
