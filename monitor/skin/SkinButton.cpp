@@ -1,6 +1,7 @@
 // SkinButton.cpp - drawing of the bitmap buttons; Enter clicks the focused one.
 #include "monitor/skin/SkinButton.h"
 
+#include "monitor/skin/ButtonKeys.h"
 #include "monitor/skin/FocusMark.h"
 #include "monitor/skin/SkinCursor.h"
 
@@ -33,15 +34,15 @@ LRESULT CSkinButton::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_SETCURSOR:
         if (LOWORD(lParam) == HTCLIENT && ShowHandCursor()) return TRUE;
         break;
-    case WM_GETDLGCODE: {
-        const auto* key = reinterpret_cast<const MSG*>(lParam);
-        const bool enter = key && key->message == WM_KEYDOWN && key->wParam == VK_RETURN;
-        return Default(message, wParam, lParam) | (enter ? DLGC_WANTMESSAGE : 0);
-    }
+    case WM_GETDLGCODE:
+        return Default(message, wParam, lParam) | (IsEnterMessage(lParam) ? DLGC_WANTMESSAGE : 0);
     case WM_KEYDOWN:
         if (wParam != VK_RETURN) break;
         SendMessageA(GetParent(Handle()), WM_COMMAND, MAKEWPARAM(Id(), BN_CLICKED), reinterpret_cast<LPARAM>(Handle()));
         return 0;
+    case WM_CHAR:
+        if (wParam == '\r') return 0;  // the click came with the key
+        break;
     case WM_UPDATEUISTATE:
         InvalidateRect(Handle(), nullptr, FALSE);
         break;

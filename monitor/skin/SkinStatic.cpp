@@ -1,6 +1,7 @@
 // SkinStatic.cpp - the bitmap static's looks follow the mouse; the keyboard focuses and clicks it.
 #include "monitor/skin/SkinStatic.h"
 
+#include "monitor/skin/ButtonKeys.h"
 #include "monitor/skin/FocusMark.h"
 #include "monitor/skin/SkinCursor.h"
 
@@ -86,14 +87,14 @@ LRESULT CSkinStatic::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_SETTEXT:
         SetCaption(reinterpret_cast<const char*>(lParam));
         return TRUE;
-    case WM_GETDLGCODE: {
-        // A button to the dialog manager; Enter comes here instead of going to the default button.
-        const auto* key = reinterpret_cast<const MSG*>(lParam);
-        const bool enter = key && key->message == WM_KEYDOWN && key->wParam == VK_RETURN;
-        return DLGC_BUTTON | (enter ? DLGC_WANTMESSAGE : 0);
-    }
+    case WM_GETDLGCODE:
+        // A button to the dialog manager, which hands it Enter (see ButtonKeys.h).
+        return DLGC_BUTTON | (IsEnterMessage(lParam) ? DLGC_WANTMESSAGE : 0);
     case WM_KEYDOWN:
         return OnKeyDown(wParam, lParam);
+    case WM_CHAR:
+        if (wParam == '\r') return 0;  // the click came with the key
+        break;
     case WM_KEYUP:
         return OnKeyUp(wParam, lParam);
     case WM_KILLFOCUS:
