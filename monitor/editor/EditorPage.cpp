@@ -76,19 +76,24 @@ CEditorPage* CEditorPage::Forward(std::unique_ptr<CEditorPage> next, int slot) {
     successors_[size_t(slot)] = std::move(next);
     ++generations_[size_t(slot)];
     CEditorPage* page = successors_[size_t(slot)].get();
+    const bool focused = HasFocus();
     if (!page->Open(this)) {
         successors_[size_t(slot)].reset();
         return nullptr;
     }
     Show(false);
+    // The keyboard goes on in the page shown, not on a hidden one.
+    if (focused) page->FocusFirstControl();
     return page;
 }
 
 void CEditorPage::Back() {
     if (!before_) return;
+    const bool focused = HasFocus();
     before_->Show(true);
     before_->OnShownAgain();
     Show(false);
+    if (focused) before_->FocusFirstControl();
     before_->Discard(this);
 }
 

@@ -363,14 +363,10 @@ void CMonitorDlg::CarryOut(const keyboard::Command& command) {
 }
 
 void CMonitorDlg::FocusShownPage() {
-    HWND target = nullptr;
-    if (CDialog* page = KeyPage()) {
-        HWND first = GetNextDlgTabItem(page->Handle(), nullptr, FALSE);
-        if (first && IsChild(page->Handle(), first) && (GetWindowLongA(first, GWL_STYLE) & WS_TABSTOP) && Usable(first))
-            target = first;
-    }
-    if (!target && !editor_) target = Item(TabButtonOf(currentTab_));
-    if (Usable(target)) SendMessageA(Handle(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(target), TRUE);
+    const CDialog* page = KeyPage();
+    if (page && page->FocusFirstControl()) return;
+    HWND tab = Item(TabButtonOf(currentTab_));
+    if (!editor_ && Usable(tab)) SendMessageA(Handle(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(tab), TRUE);
 }
 
 bool CMonitorDlg::SetupShown() const { return editor_ != nullptr; }
