@@ -11,6 +11,7 @@
 
 #include <cstring>
 #include <functional>
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>
@@ -129,20 +130,31 @@ std::string WindowText(HWND window) {
     return text;
 }
 
-BOOL CALLBACK FindKeyDialog(HWND window, LPARAM found) {
+struct DialogSearch {
+    const char* captionStart;
+    HWND found;
+};
+
+BOOL CALLBACK FindDialog(HWND window, LPARAM search) {
+    auto* s = reinterpret_cast<DialogSearch*>(search);
     char kind[16] = {}, caption[64] = {};
     GetClassNameA(window, kind, sizeof kind);
     GetWindowTextA(window, caption, sizeof caption);
-    if (std::string(kind) != "#32770" || std::string(caption).rfind("Wireless Security - ", 0) != 0) return TRUE;
-    *reinterpret_cast<HWND*>(found) = window;
+    if (std::string(kind) != "#32770" || std::string(caption).rfind(s->captionStart, 0) != 0 || !IsWindowVisible(window))
+        return TRUE;
+    s->found = window;
     return FALSE;
 }
 
-HWND KeyDialog() {
-    HWND found = nullptr;
-    EnumThreadWindows(GetCurrentThreadId(), &FindKeyDialog, reinterpret_cast<LPARAM>(&found));
-    return found && IsWindowVisible(found) ? found : nullptr;
+// The dialog of this thread shown with a caption that starts with `captionStart`, or null.
+HWND DialogShown(const char* captionStart) {
+    DialogSearch search{captionStart, nullptr};
+    EnumThreadWindows(GetCurrentThreadId(), &FindDialog, reinterpret_cast<LPARAM>(&search));
+    return search.found;
 }
+
+HWND KeyDialog() { return DialogShown("Wireless Security - "); }
+HWND DeleteQuestion() { return DialogShown("Delete selected profile"); }
 
 // The control's pixels as the screen shows them, row by row.
 std::vector<COLORREF> Pixels(HWND control, SIZE& size) {
@@ -219,7 +231,8 @@ protected:
                 if (at < steps.size()) return RunSoon(next, 20);
             }
             finished = at == steps.size();
-            if (HWND dialog = KeyDialog()) EndDialog(dialog, IDCANCEL);
+            for (HWND dialog : {KeyDialog(), DeleteQuestion()})
+                if (dialog) EndDialog(dialog, IDCANCEL);
             EndDialog(window_->Handle(), IDCANCEL);
         };
         RunSoon(next);
@@ -274,6 +287,24 @@ protected:
                      [this, templateId] { return Shown(W()) && Shown(W())->TemplateId() == templateId; });
     }
 
+    // The Profiles tab over three stored profiles besides the default one.
+    Step ProfilesListed() {
+        return Do([this] {
+            for (const char* name : {"Home", "Office", "Cafe"}) ASSERT_EQ(WriteProfile(&profiles_[name]), 0);
+            ClickTab(W(), IDC_TAB_PROFILES);
+            EXPECT_EQ(W().Profiles().List().ItemCount(), 4);
+        });
+    }
+    // Selects the Profiles list's row `shown` and gives the list the focus.
+    Step OnProfileRow(const char* shown) {
+        return Do([this, shown] {
+            CTarnoListCtrl& list = W().Profiles().List();
+            ListView_SetItemState(list.Handle(), -1, 0, LVIS_SELECTED | LVIS_FOCUSED);
+            EXPECT_TRUE(SelectRow(list, shown)) << shown;
+            FocusOn(W(), list.Handle());
+        });
+    }
+
     // The statistics rows of packets and bytes.
     std::vector<std::string> Counters() {
         std::vector<std::string> rows;
@@ -282,6 +313,9 @@ protected:
         return rows;
     }
 
+    std::map<std::string, WLAN_PROFILE> profiles_{{"Home", OpenProfile("Home", "Corner Cafe", 3)},
+                                                 {"Office", OpenProfile("Office", "Harbour Office", 1)},
+                                                 {"Cafe", OpenProfile("Cafe", "Corner Cafe", 3)}};
     std::optional<StagedAdapter> adapter_;
     seams::Platform previous_{};
     WLAN_PROFILE record_{};
@@ -300,6 +334,9 @@ TEST_F(KeyboardTest, TabAndShiftTabVisitAPagesControlsInReadingOrderRound) {
           IDC_STATISTICS}},
         {"Site Survey", [this] { return std::vector<Step>{SurveyListed()}; },
          {IDC_TAB_LINK, IDC_TAB_SURVEY, IDC_TAB_PROFILES, IDC_SURVEY_LIST, IDC_SURVEY_REFRESH, IDC_SURVEY_CONNECT}},
+        {"Profiles", [this] { return std::vector<Step>{ProfilesListed()}; },
+         {IDC_TAB_LINK, IDC_TAB_SURVEY, IDC_TAB_PROFILES, IDC_PROFILE_LIST, IDC_PROFILE_CONNECT, IDC_PROFILE_NEW,
+          IDC_PROFILE_EDIT, IDC_PROFILE_DELETE, IDC_PROFILE_IMPORT, IDC_PROFILE_EXPORT}},
         {"available networks", [this] { return std::vector<Step>{EditorOpen()}; },
          {IDC_NETWORKS_LIST, IDC_NETWORKS_CONNECT, IDC_NETWORKS_REFRESH, IDC_NETWORKS_MANUAL, IDC_NETWORKS_EXIT}},
         {"IP settings, static address",
@@ -437,6 +474,20 @@ TEST_F(KeyboardTest, EnterOnASelectedRowDoesWhatADoubleClickDoesAndNothingWithou
             EXPECT_EQ(W().CurrentTab(), IDD_SITE_SURVEY) << "cancelled: no connect";
             EXPECT_STREQ(survey->Record().SSID, "Velmora-Home");
         }),
+        // Profiles: Enter connects with the row's profile, as its Connect does.
+        ProfilesListed(),
+        OnProfileRow("Home"),
+        Keys({VK_RETURN}),
+        Do([&] {
+            EXPECT_EQ(W().CurrentTab(), IDD_LINK_INFO);
+            EXPECT_STREQ(app_->State().inUseProfileName, "Home");
+            const WLAN_PROFILE* inUse = app_->Supervisor().InUseProfile().load();
+            ASSERT_NE(inUse, nullptr);
+            EXPECT_STREQ(inUse->ProfileName, "Home");
+            char current[130] = {};
+            GetCurrentProfile(current);
+            EXPECT_STREQ(current, "Home");
+        }),
         // The editor's available networks: Enter takes the network as its Connect does.
         EditorOpen(),
         Do([&] {
@@ -450,6 +501,63 @@ TEST_F(KeyboardTest, EnterOnASelectedRowDoesWhatADoubleClickDoesAndNothingWithou
             WLAN_PROFILE stored;
             ASSERT_TRUE(ReadStored("Keys", stored));
             EXPECT_STREQ(stored.SSID, "Corner Cafe");
+        }),
+    });
+}
+
+// --- The Profiles list's Delete and its keys -----------------------------------------------------
+
+TEST_F(KeyboardTest, DeleteOnTheProfilesListIsDeleteAndTheDetailsFollowTheKeys) {
+    auto app = Start();
+    auto details = [this] {
+        std::vector<std::string> lines;
+        for (int i = 0; i < W().Profiles().Details().Count(); ++i) lines.push_back(W().Profiles().Details().Text(i));
+        return lines;
+    };
+    Play({
+        ProfilesListed(),
+        // Up and Down move the selection; the details follow it as they follow a click.
+        OnProfileRow("Home"),
+        Keys({VK_DOWN}),
+        Do([&] {
+            const int row = W().Profiles().List().SelectedRow();
+            ASSERT_GE(row, 0);
+            const std::string shown = W().Profiles().List().MyGetItemText(row, 0);
+            EXPECT_NE(shown, "Home");
+            EXPECT_EQ(W().Profiles().DetailsProfile(), shown == "Default" ? "(Default Site Profile)" : shown);
+            EXPECT_EQ(details().size(), 5u);
+        }),
+        // Delete asks, as the button does; Yes deletes the profile and its row.
+        OnProfileRow("Office"),
+        Keys({VK_DELETE}),
+        Until("the delete question", [] { return DeleteQuestion() != nullptr; }),
+        Do([] { Click(DeleteQuestion(), IDOK); }),
+        Until("the question answered", [] { return DeleteQuestion() == nullptr; }),
+        Do([&] {
+            WLAN_PROFILE stored;
+            EXPECT_FALSE(ReadStored("Office", stored)) << "deleted";
+            EXPECT_EQ(W().Profiles().List().ItemCount(), 3);
+            EXPECT_TRUE(ReadStored("Home", stored)) << "only the selected one";
+        }),
+        // No row selected, or the default profile's: Delete asks nothing.
+        Do([&] {
+            ListView_SetItemState(W().Profiles().List().Handle(), -1, 0, LVIS_SELECTED);
+            FocusOn(W(), W().Profiles().List().Handle());
+        }),
+        Keys({VK_DELETE}),
+        OnProfileRow("Default"),
+        Keys({VK_DELETE}),
+        Do([&] {
+            EXPECT_EQ(DeleteQuestion(), nullptr);
+            EXPECT_EQ(W().Profiles().List().ItemCount(), 3);
+            // Away from the list, Delete is not the list's.
+            FocusOn(W(), W().Profiles().Item(IDC_PROFILE_EDIT));
+            EXPECT_TRUE(SelectRow(W().Profiles().List(), "Cafe"));
+        }),
+        Keys({VK_DELETE}),
+        Do([&] {
+            EXPECT_EQ(DeleteQuestion(), nullptr);
+            EXPECT_EQ(W().Profiles().List().ItemCount(), 3);
         }),
     });
 }
@@ -669,6 +777,9 @@ TEST_F(KeyboardTest, BitmapButtonsCarryTheirCaptionsAndKeepTheirPictures) {
         {"Site Survey", [this] { return W().SiteSurvey().Handle(); },
          {{IDC_SURVEY_REFRESH, "Refresh"}, {IDC_SURVEY_CONNECT, "Connect"}, {IDC_HEADER_SSID, "SSID"},
           {IDC_HEADER_CHANNEL, "CH"}, {IDC_HEADER_SIGNAL, "Signal"}}},
+        {"Profiles", [this] { return W().Profiles().Handle(); },
+         {{IDC_PROFILE_CONNECT, "Connect"}, {IDC_PROFILE_NEW, "New"}, {IDC_PROFILE_EDIT, "Edit"},
+          {IDC_PROFILE_DELETE, "Delete"}, {IDC_PROFILE_IMPORT, "Import"}, {IDC_PROFILE_EXPORT, "Export"}}},
         {"available networks",
          [this] {
              record_ = WLAN_PROFILE{};
