@@ -10,7 +10,9 @@
 //   - `OnInitPage()` fills the controls from the record;
 //   - `OnNext()` checks and stores, then calls `Forward(std::make_unique<...>(...))`;
 //   - `OnPageCommand()` handles the page's other controls.
-// Back is control 2, Next control 1048: only their clicks count, never Enter or Escape.
+// Back is control 2, Next control 1048: only their clicks count (the mouse's, Space or Enter on the
+// focused button, and Alt+B and Alt+N, which the monitor window turns into clicks), never the
+// dialog manager's Enter or Escape.
 #pragma once
 
 #include <array>
