@@ -326,43 +326,37 @@ protected:
 TEST_F(KeyboardTest, TabAndShiftTabVisitAPagesControlsInReadingOrderRound) {
     struct Case {
         const char* place;
-        std::function<std::vector<Step>()> show;
+        Step show;               // from the case before
         std::vector<int> order;  // from the first control on, round
     } cases[] = {
-        {"Link Information, statistics view", [this] { return std::vector<Step>{StatisticsView()}; },
+        {"Link Information, statistics view", StatisticsView(),
          {IDC_TAB_LINK, IDC_TAB_SURVEY, IDC_TAB_PROFILES, IDC_STATS_REFRESH, IDC_MORE_INFO, IDC_SAVE_TO_PROFILE,
           IDC_STATISTICS}},
-        {"Site Survey", [this] { return std::vector<Step>{SurveyListed()}; },
+        {"Site Survey", SurveyListed(),
          {IDC_TAB_LINK, IDC_TAB_SURVEY, IDC_TAB_PROFILES, IDC_SURVEY_LIST, IDC_SURVEY_REFRESH, IDC_SURVEY_CONNECT}},
-        {"Profiles", [this] { return std::vector<Step>{ProfilesListed()}; },
+        {"Profiles", ProfilesListed(),
          {IDC_TAB_LINK, IDC_TAB_SURVEY, IDC_TAB_PROFILES, IDC_PROFILE_LIST, IDC_PROFILE_CONNECT, IDC_PROFILE_NEW,
           IDC_PROFILE_EDIT, IDC_PROFILE_DELETE, IDC_PROFILE_IMPORT, IDC_PROFILE_EXPORT}},
-        {"available networks", [this] { return std::vector<Step>{EditorOpen()}; },
+        {"available networks", EditorOpen(),
          {IDC_NETWORKS_LIST, IDC_NETWORKS_CONNECT, IDC_NETWORKS_REFRESH, IDC_NETWORKS_MANUAL, IDC_NETWORKS_EXIT}},
-        {"IP settings, static address",
-         [this] {
-             return std::vector<Step>{Do([this] {
-                 Click(Shown(W()), IDC_NETWORKS_MANUAL);
-                 Click(Shown(W()), IDC_IP_STATIC);
-             })};
-         },
+        {"IP settings, static address", Do([this] {
+             Click(Shown(W()), IDC_NETWORKS_MANUAL);
+             Click(Shown(W()), IDC_IP_STATIC);
+         }),
          {IDC_IP_STATIC, IDC_IP_ADDRESS, IDC_IP_MASK, IDC_IP_GATEWAY, IDC_IP_DNS1, IDC_IP_DNS2, IDC_BACK, IDC_NEXT}},
-        {"profile summary",
-         [this] {
-             return std::vector<Step>{Do([this] {
-                 Click(Shown(W()), IDC_IP_DHCP);
-                 Click(Shown(W()), IDC_NEXT);
-                 Type(Shown(W()), IDC_MODE_SSID, "Harbour");
-                 Click(Shown(W()), IDC_NEXT);
-                 Click(Shown(W()), IDC_NEXT);  // security "Disabled"
-             })};
-         },
+        {"profile summary", Do([this] {
+             Click(Shown(W()), IDC_IP_DHCP);
+             Click(Shown(W()), IDC_NEXT);
+             Type(Shown(W()), IDC_MODE_SSID, "Harbour");
+             Click(Shown(W()), IDC_NEXT);
+             Click(Shown(W()), IDC_NEXT);  // security "Disabled"
+         }),
          {IDC_SUMMARY_SAVE, IDC_BACK, IDC_SUMMARY_EXIT}},
     };
     auto app = StartLinked();
     std::vector<Step> steps;
     for (const Case& c : cases) {
-        Append(steps, c.show());
+        steps.push_back(c.show);
         steps.push_back(Do([this, &c] {
             HWND page = Shown(W()) ? Shown(W())->Handle() : W().ShownPage()->Handle();
             HWND first = GetDlgItem(page, c.order[0]);
