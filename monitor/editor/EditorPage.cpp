@@ -9,8 +9,8 @@ namespace {
 constexpr UINT WM_DISCARD_SUCCESSOR = WM_APP + 0x20;
 
 constexpr ButtonLook kBackAndNext[] = {
-    {IDC_BACK, IDB_EDITOR_BACK, IDB_EDITOR_BACK_HOVER, IDB_EDITOR_BACK_HOVER},
-    {IDC_NEXT, IDB_EDITOR_NEXT, IDB_EDITOR_NEXT_HOVER, IDB_EDITOR_NEXT_HOVER},
+    {IDC_BACK, IDB_EDITOR_BACK, IDB_EDITOR_BACK_HOVER, IDB_EDITOR_BACK_HOVER, "Back"},
+    {IDC_NEXT, IDB_EDITOR_NEXT, IDB_EDITOR_NEXT_HOVER, IDB_EDITOR_NEXT_HOVER, "Next"},
 };
 
 }  // namespace
@@ -42,6 +42,7 @@ bool CEditorPage::OnInitDialog() {
         auto button = std::make_unique<CSkinStatic>();
         if (!button->Attach(Handle(), look.id)) continue;
         button->SetBitmaps(look.normal, look.hover, look.pressed);
+        button->SetCaption(look.caption);
         TrackSkinStatic(button.get());
         buttons_.push_back(std::move(button));
     }
@@ -75,19 +76,24 @@ CEditorPage* CEditorPage::Forward(std::unique_ptr<CEditorPage> next, int slot) {
     successors_[size_t(slot)] = std::move(next);
     ++generations_[size_t(slot)];
     CEditorPage* page = successors_[size_t(slot)].get();
+    const bool focused = HasFocus();
     if (!page->Open(this)) {
         successors_[size_t(slot)].reset();
         return nullptr;
     }
     Show(false);
+    // The keyboard goes on in the page shown, not on a hidden one.
+    if (focused) page->FocusFirstControl();
     return page;
 }
 
 void CEditorPage::Back() {
     if (!before_) return;
+    const bool focused = HasFocus();
     before_->Show(true);
     before_->OnShownAgain();
     Show(false);
+    if (focused) before_->FocusFirstControl();
     before_->Discard(this);
 }
 

@@ -10,7 +10,9 @@
 //   - `OnInitPage()` fills the controls from the record;
 //   - `OnNext()` checks and stores, then calls `Forward(std::make_unique<...>(...))`;
 //   - `OnPageCommand()` handles the page's other controls.
-// Back is control 2, Next control 1048: only their clicks count, never Enter or Escape.
+// Back is control 2, Next control 1048: only their clicks count (the mouse's, Space or Enter on the
+// focused button, and Alt+B and Alt+N, which the monitor window turns into clicks), never the
+// dialog manager's Enter or Escape.
 #pragma once
 
 #include <array>
@@ -24,10 +26,12 @@
 #include "monitor/skin/SkinDialog.h"
 #include "monitor/skin/SkinStatic.h"
 
-// A bitmap button of a page: control id and its normal, hover and pressed bitmaps.
+// A bitmap button of a page: control id, its normal, hover and pressed bitmaps, and its caption
+// (the word the bitmaps show, its window text).
 struct ButtonLook {
     int id;
     int normal, hover, pressed;
+    const char* caption;
 };
 
 class CEditorPage : public CSkinDialog {

@@ -53,6 +53,22 @@ constexpr DWORD kListStyle = WS_CHILD | LBS_OWNERDRAWVARIABLE | LBS_HASSTRINGS;
 // "00-1E-5A-4B-20-11" takes 95 of the 97 pixels. The backgrounds' labels follow that pitch.
 constexpr int kListFontHeight = 11;
 
+// The word a button's bitmap shows: the button's window text while it shows that bitmap.
+const char* CaptionOf(int normalBitmap) {
+    switch (normalBitmap) {
+    case IDB_MORE_INFO: return "More Information";
+    case IDB_BACK_INFO: return "Back";
+    case IDB_STATISTICS: return "Statistics";
+    case IDB_STATUS: return "Status";
+    case IDB_SAVE_TO_PROFILE: return "Save To Profile";
+    default: return nullptr;
+    }
+}
+
+void SetLook(CSkinButton& button, int normalBitmap, int pressedBitmap) {
+    button.SetBitmaps(normalBitmap, pressedBitmap, CaptionOf(normalBitmap));
+}
+
 
 void Apply(HWND page, int id, Visibility v) {
     if (v != Visibility::Leave) ShowWindow(GetDlgItem(page, id), v == Visibility::Show ? SW_SHOW : SW_HIDE);
@@ -94,10 +110,11 @@ bool CLinkInfoPage::OnInitDialog() {
     FollowSharedTimes();
 
     ChangeBackground(IDB_LINK_STATUS_UNKNOWN);
-    moreInfo_.SetBitmaps(IDB_MORE_INFO, IDB_MORE_INFO_PRESSED);
-    statistics_.SetBitmaps(IDB_STATISTICS, IDB_STATISTICS_PRESSED);
-    saveToProfile_.SetBitmaps(IDB_SAVE_TO_PROFILE, IDB_SAVE_TO_PROFILE_PRESSED);
+    SetLook(moreInfo_, IDB_MORE_INFO, IDB_MORE_INFO_PRESSED);
+    SetLook(statistics_, IDB_STATISTICS, IDB_STATISTICS_PRESSED);
+    SetLook(saveToProfile_, IDB_SAVE_TO_PROFILE, IDB_SAVE_TO_PROFILE_PRESSED);
     refresh_.SetBitmaps(IDB_STATS_REFRESH, IDB_STATS_REFRESH_HOVER, IDB_STATS_REFRESH_HOVER);
+    refresh_.SetCaption("Refresh");
     headline_.MySetFont(25, 700, false, false, "Arial");
     headline_.MySetBackColor(RGB(255, 255, 255));
     headline_.MySetTextColor(0xb4bebe);
@@ -271,14 +288,18 @@ void CLinkInfoPage::PublishSharedTimes() {
     store(state.statisticsOffset, was.offset, now.offset);
 }
 
+void CLinkInfoPage::SetMoreInfoBitmaps(int normalId, int pressedId) {
+    SetLook(moreInfo_, normalId, pressedId);
+}
+
 void CLinkInfoPage::OnMoreInformation() {
     if (statusView_) {
-        moreInfo_.SetBitmaps(IDB_BACK_INFO, IDB_BACK_INFO_PRESSED);
+        SetLook(moreInfo_, IDB_BACK_INFO, IDB_BACK_INFO_PRESSED);
         // The second button names the view it leads to.
         if (informationChosen_)
-            statistics_.SetBitmaps(IDB_STATISTICS, IDB_STATISTICS_PRESSED);
+            SetLook(statistics_, IDB_STATISTICS, IDB_STATISTICS_PRESSED);
         else
-            statistics_.SetBitmaps(IDB_STATUS, IDB_STATUS_PRESSED);
+            SetLook(statistics_, IDB_STATUS, IDB_STATUS_PRESSED);
         ShowItem(IDC_STATISTICS, true);
         ShowItem(IDC_SAVE_TO_PROFILE, true);
         ShowDetails(informationChosen_ ? Information : Statistics);
@@ -289,7 +310,7 @@ void CLinkInfoPage::OnMoreInformation() {
         for (int id : {IDC_HEADLINE, IDC_SENTENCE, IDC_AP_PICTURE, IDC_INTERNET_PICTURE, IDC_ADHOC_PICTURE})
             ShowItem(id, false);
     } else {
-        moreInfo_.SetBitmaps(IDB_MORE_INFO, IDB_MORE_INFO_PRESSED);
+        SetLook(moreInfo_, IDB_MORE_INFO, IDB_MORE_INFO_PRESSED);
         for (int id : {IDC_STATISTICS, IDC_SAVE_TO_PROFILE, IDC_STATS_REFRESH}) ShowItem(id, false);
         for (int id : {IDC_HEADLINE, IDC_SENTENCE}) ShowItem(id, true);
         HideDetailLists();
@@ -303,11 +324,11 @@ void CLinkInfoPage::OnMoreInformation() {
 void CLinkInfoPage::OnStatisticsOrStatus() {
     if (informationChosen_) {
         ResetStatistics();
-        statistics_.SetBitmaps(IDB_STATUS, IDB_STATUS_PRESSED);
+        SetLook(statistics_, IDB_STATUS, IDB_STATUS_PRESSED);
         ShowDetails(Statistics);
         StatisticsFill();
     } else {
-        statistics_.SetBitmaps(IDB_STATISTICS, IDB_STATISTICS_PRESSED);
+        SetLook(statistics_, IDB_STATISTICS, IDB_STATISTICS_PRESSED);
         ShowDetails(Information);
         InformationFill();
     }

@@ -29,7 +29,7 @@ public:
     void ShowConnectionPending();
     // The next refresh lays out the status view; `informationChosen` picks the details list.
     void MarkStatusView(bool informationChosen);
-    void SetMoreInfoBitmaps(int normalId, int pressedId) { moreInfo_.SetBitmaps(normalId, pressedId); }
+    void SetMoreInfoBitmaps(int normalId, int pressedId);
     // Zero Configuration took the adapter: no buttons, no details.
     void HideDetailsAndButtons();
     // Forget the link state shown, so the next refresh draws a bound adapter's state anew.

@@ -4,6 +4,7 @@
 
 #include <commctrl.h>
 
+#include <cctype>
 #include <cstring>
 
 #include "monitor/core/ConnectionSupervisor.h"
@@ -19,8 +20,34 @@ namespace {
 
 // Posted to the window: the editors closed meanwhile can go (their handlers have returned).
 constexpr UINT WM_DESTROY_CLOSED_EDITORS = WM_APP + 0x21;
+// Posted to the window by its key filter: a keyboard::Command (wParam its act, lParam its target),
+// carried out from the window's own message handling rather than inside the filter.
+constexpr UINT WM_KEY_COMMAND = WM_APP + 0x22;
 
 bool IsAdhoc(const WLAN_PROFILE& p) { return p.AssociationMode == 0 || p.AssociationMode == 2; }
+
+int TabButtonOf(int page) {
+    return page == IDD_SITE_SURVEY ? IDC_TAB_SURVEY : page == IDD_PROFILES ? IDC_TAB_PROFILES : IDC_TAB_LINK;
+}
+
+// A control a click can reach: shown and enabled.
+bool Usable(HWND control) { return control && IsWindowVisible(control) && IsWindowEnabled(control); }
+
+// The control of `page` that holds `focus`, which may lie in a part of it (an address field's edit).
+HWND PageControlOf(HWND page, HWND focus) {
+    while (focus && GetAncestor(focus, GA_PARENT) != page) focus = GetAncestor(focus, GA_PARENT);
+    return focus;
+}
+
+bool IsListView(HWND control) {
+    char name[32] = {};
+    GetClassNameA(control, name, sizeof name);
+    return lstrcmpiA(name, WC_LISTVIEWA) == 0;
+}
+
+// The keys' own numbers are the platform's virtual-key codes.
+static_assert(keyboard::Tab == VK_TAB && keyboard::Enter == VK_RETURN && keyboard::Delete == VK_DELETE &&
+              keyboard::F5 == VK_F5);
 
 }  // namespace
 
@@ -82,11 +109,15 @@ bool CMonitorDlg::OnInitDialog() {
     SetBackground(bound ? IDB_BG_ACTIVE : IDB_BG_INACTIVE);
     SetTabBitmaps(IDB_TAB_LINK_ON, IDB_TAB_SURVEY_OFF, IDB_TAB_PROFILES_OFF);
     close_.SetBitmaps(IDB_CLOSE, IDB_CLOSE_HOVER, IDB_CLOSE_HOVER);
+    close_.SetCaption("Close");
     ApplyRoundedRegion();
     if (context_.state && context_.state->IsFirstRun()) StartFirstRun();
     if (context_.frame) SendMessageA(context_.frame, WM_MONITOR_REEVALUATE, 1, 0);
+    keys_.Start(Handle(), [this](const MSG& message) { return OnKey(message); });
     return true;
 }
+
+void CMonitorDlg::OnDestroy() { keys_.Stop(); }
 
 void CMonitorDlg::PlaceOnScreen() {
     // Centred on the work area the first time; later openings keep where the user dragged it.
@@ -246,7 +277,7 @@ bool CMonitorDlg::OnPaint() {
     return true;
 }
 
-bool CMonitorDlg::OnMessage(UINT message, WPARAM wParam, LPARAM, LRESULT& result) {
+bool CMonitorDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
     if (message == WM_SYSCOMMAND && (wParam & 0xFFF0) == SC_CLOSE) {
         OnCancel();
         result = 0;
@@ -257,7 +288,85 @@ bool CMonitorDlg::OnMessage(UINT message, WPARAM wParam, LPARAM, LRESULT& result
         result = 0;
         return true;
     }
+    if (message == WM_KEY_COMMAND) {
+        CarryOut(keyboard::Command{keyboard::Act(wParam), int(lParam)});
+        result = 0;
+        return true;
+    }
     return false;
+}
+
+// --- Keys ------------------------------------------------------------------------------------
+
+CDialog* CMonitorDlg::KeyPage() const {
+    if (editor_) return editor_->ShownPage();
+    return shown_ && shown_->IsVisible() ? shown_ : nullptr;
+}
+
+bool CMonitorDlg::OnKey(const MSG& message) {
+    if (!IsVisible()) return false;
+    keyboard::Key key;
+    if (message.message == WM_SYSCHAR) {
+        if (!(message.lParam & (1 << 29))) return false;  // not typed with Alt
+        key.code = uint32_t(std::toupper(static_cast<unsigned char>(message.wParam)));
+        key.alt = true;
+        key.ctrl = GetKeyState(VK_CONTROL) < 0;
+    } else {
+        key.code = uint32_t(message.wParam);
+        key.ctrl = GetKeyState(VK_CONTROL) < 0;
+        key.shift = GetKeyState(VK_SHIFT) < 0;
+        key.alt = GetKeyState(VK_MENU) < 0;
+    }
+    keyboard::Place place;
+    place.tabsShown = !editor_ && IsItemVisible(IDC_TAB_LINK);
+    place.tab = currentTab_;
+    if (CDialog* page = KeyPage()) {
+        place.page = page->TemplateId();
+        if (HWND control = PageControlOf(page->Handle(), GetFocus())) {
+            place.focus = GetDlgCtrlID(control);
+            place.rowSelected = IsListView(control) && ListView_GetSelectedCount(control) > 0;
+        }
+    }
+    const keyboard::Command command = keyboard::ForKey(key, place);
+    if (!CanCarryOut(command)) return false;  // the dialog manager's, as before
+    PostMessageA(Handle(), WM_KEY_COMMAND, WPARAM(command.act), LPARAM(command.target));
+    return true;
+}
+
+bool CMonitorDlg::CanCarryOut(const keyboard::Command& command) const {
+    switch (command.act) {
+    case keyboard::Act::SwitchTab:
+        return Usable(Item(TabButtonOf(command.target)));
+    case keyboard::Act::Click: {
+        const CDialog* page = KeyPage();
+        return page && Usable(page->Item(command.target));
+    }
+    default:
+        return false;
+    }
+}
+
+void CMonitorDlg::CarryOut(const keyboard::Command& command) {
+    if (!CanCarryOut(command)) return;  // changed since the key
+    if (command.act == keyboard::Act::SwitchTab) {
+        // The tab button's click: the same steps as the mouse's.
+        const int id = TabButtonOf(command.target);
+        SendMessageA(Handle(), WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(Item(id)));
+        FocusShownPage();
+        return;
+    }
+    CDialog* page = KeyPage();
+    HWND control = page->Item(command.target);
+    // As the control's click reaches its page: with the control's handle, which tells it from
+    // the dialog manager's Enter and Escape.
+    SendMessageA(page->Handle(), WM_COMMAND, MAKEWPARAM(command.target, BN_CLICKED), reinterpret_cast<LPARAM>(control));
+}
+
+void CMonitorDlg::FocusShownPage() {
+    const CDialog* page = KeyPage();
+    if (page && page->FocusFirstControl()) return;
+    HWND tab = Item(TabButtonOf(currentTab_));
+    if (!editor_ && Usable(tab)) SendMessageA(Handle(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(tab), TRUE);
 }
 
 bool CMonitorDlg::SetupShown() const { return editor_ != nullptr; }

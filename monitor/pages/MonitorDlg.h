@@ -13,9 +13,11 @@
 #include "monitor/pages/MonitorHost.h"
 #include "monitor/pages/ProfilesPage.h"
 #include "monitor/pages/SiteSurveyPage.h"
+#include "monitor/pages/portable/KeyboardRules.h"
 #include "monitor/skin/SkinButton.h"
 #include "monitor/skin/SkinDialog.h"
 #include "monitor/skin/SkinStatic.h"
+#include "monitor/ui/KeyFilter.h"
 
 class CConnectionSupervisor;
 class CInternetProbe;
@@ -79,6 +81,7 @@ protected:
     bool OnMouseMove(POINT at, WPARAM keys) override;
     void OnOK() override {}
     void OnCancel() override;
+    void OnDestroy() override;
     bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
 private:
@@ -88,6 +91,15 @@ private:
     void StartFirstRun();
     void OnTab(int page);
     bool SetupShown() const;
+
+    // The keys (monitor/pages/portable/KeyboardRules.h), seen before the dialog manager sees them.
+    bool OnKey(const MSG& message);
+    // The page the keys act on: the editor's page shown, or the current tab's page; null for none.
+    CDialog* KeyPage() const;
+    bool CanCarryOut(const keyboard::Command& command) const;
+    void CarryOut(const keyboard::Command& command);
+    // Gives the focus to the first control of the page shown, or to its tab button.
+    void FocusShownPage();
 
     MonitorDlgContext context_;
     CLinkInfoPage linkInfo_;
@@ -104,4 +116,5 @@ private:
     bool editorFirstRun_ = false;
     std::vector<std::unique_ptr<CEditorPage>> closedEditors_;  // destroyed after the current message
     HICON icon_ = nullptr;  // shared resource icon
+    CKeyFilter keys_;
 };

@@ -38,15 +38,20 @@ constexpr Placement kLayout[] = {
 
 struct Button {
     int id, normal, hover;  // hover and pressed are one bitmap
+    const char* caption;    // the word the bitmaps show, the window text
 };
 constexpr Button kButtons[6] = {
-    {IDC_PROFILE_CONNECT, IDB_CONNECT, IDB_CONNECT_HOVER},
-    {IDC_PROFILE_NEW, IDB_PROFILE_NEW, IDB_PROFILE_NEW_HOVER},
-    {IDC_PROFILE_EDIT, IDB_PROFILE_EDIT, IDB_PROFILE_EDIT_HOVER},
-    {IDC_PROFILE_IMPORT, IDB_PROFILE_IMPORT, IDB_PROFILE_IMPORT_HOVER},
-    {IDC_PROFILE_EXPORT, IDB_PROFILE_EXPORT, IDB_PROFILE_EXPORT_HOVER},
-    {IDC_PROFILE_DELETE, IDB_PROFILE_DELETE, IDB_PROFILE_DELETE_HOVER},
+    {IDC_PROFILE_CONNECT, IDB_CONNECT, IDB_CONNECT_HOVER, "Connect"},
+    {IDC_PROFILE_NEW, IDB_PROFILE_NEW, IDB_PROFILE_NEW_HOVER, "New"},
+    {IDC_PROFILE_EDIT, IDB_PROFILE_EDIT, IDB_PROFILE_EDIT_HOVER, "Edit"},
+    {IDC_PROFILE_IMPORT, IDB_PROFILE_IMPORT, IDB_PROFILE_IMPORT_HOVER, "Import"},
+    {IDC_PROFILE_EXPORT, IDB_PROFILE_EXPORT, IDB_PROFILE_EXPORT_HOVER, "Export"},
+    {IDC_PROFILE_DELETE, IDB_PROFILE_DELETE, IDB_PROFILE_DELETE_HOVER, "Delete"},
 };
+
+// Posted by a key the list had: its selection has moved by then, and the details follow it as
+// they follow a click.
+constexpr UINT WM_LIST_KEY_HANDLED = WM_APP + 0x30;
 
 // The registry editor usually ends within a tenth of a second; the page looks this often.
 constexpr UINT kTransferPollMs = 50;
@@ -114,6 +119,7 @@ bool CProfilesPage::OnInitDialog() {
     for (int i = 0; i < 6; ++i) {
         buttons_[i].Attach(Handle(), kButtons[i].id);
         buttons_[i].SetBitmaps(kButtons[i].normal, kButtons[i].hover, kButtons[i].hover);
+        buttons_[i].SetCaption(kButtons[i].caption);
         TrackSkinStatic(&buttons_[i]);
     }
     SetBackground(IDB_PROFILES_PAGE);
@@ -170,14 +176,30 @@ bool CProfilesPage::OnCommand(int id, int code, HWND) {
 }
 
 bool CProfilesPage::OnNotify(NMHDR* header, LRESULT& result) {
-    if (header->idFrom != IDC_PROFILE_LIST || header->code != NM_CLICK) return false;
-    const std::string selected = SelectedProfile();
-    if (!selected.empty()) {
-        detailsProfile_ = selected;
-        ShowDetails();
+    if (header->idFrom != IDC_PROFILE_LIST) return false;
+    if (header->code == LVN_KEYDOWN) {
+        PostMessageA(Handle(), WM_LIST_KEY_HANDLED, 0, 0);
+    } else if (header->code == NM_CLICK) {
+        ShowSelectedDetails();
+    } else {
+        return false;
     }
     result = 0;
     return true;
+}
+
+bool CProfilesPage::OnMessage(UINT message, WPARAM, LPARAM, LRESULT& result) {
+    if (message != WM_LIST_KEY_HANDLED) return false;
+    ShowSelectedDetails();
+    result = 0;
+    return true;
+}
+
+void CProfilesPage::ShowSelectedDetails() {
+    const std::string selected = SelectedProfile();
+    if (selected.empty()) return;
+    detailsProfile_ = selected;
+    ShowDetails();
 }
 
 int CProfilesPage::Message(const std::string& text, UINT type) const { return ui::Message(Handle(), text.c_str(), type); }

@@ -42,6 +42,7 @@ protected:
     bool OnInitDialog() override;
     bool OnCommand(int id, int code, HWND control) override;
     bool OnNotify(NMHDR* header, LRESULT& result) override;
+    bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
     bool OnTimer(UINT_PTR id) override;
     void OnDestroy() override;
 
@@ -50,6 +51,8 @@ private:
 
     void CreateRowIcons();
     void ShowDetails();
+    // The selected row, when there is one, becomes the details row (a click, or a key in the list).
+    void ShowSelectedDetails();
     // The selected row's stored name, or empty.
     std::string SelectedProfile() const;
     int Message(const std::string& text, UINT type = MB_OK) const;

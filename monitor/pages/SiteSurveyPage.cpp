@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <string>
+#include <utility>
 
 #include "adapter/portable/ScanList.h"
 #include "monitor/core/AppState.h"
@@ -61,6 +62,9 @@ bool CSiteSurveyPage::OnInitDialog() {
     headerSsid_.SetBitmaps(IDB_HEADER_SSID, -1, -1);
     headerChannel_.SetBitmaps(IDB_HEADER_CHANNEL, -1, -1);
     headerSignal_.SetBitmaps(IDB_HEADER_SIGNAL, -1, -1);
+    const std::pair<CSkinStatic*, const char*> captions[] = {
+        {&refresh_, "Refresh"}, {&connect_, "Connect"}, {&headerSsid_, "SSID"}, {&headerChannel_, "CH"}, {&headerSignal_, "Signal"}};
+    for (const auto& [control, caption] : captions) control->SetCaption(caption);
 
     list_.MyInsertColumn(0, "SSID", 0, 90);
     list_.MyInsertColumn(1, "CH", 1, 30);

@@ -38,6 +38,8 @@ bool CSurveyKeyDlg::OnInitDialog() {
     SetBackground(backgroundId_);
     connect_.SetBitmaps(IDB_KEY_CONNECT, IDB_KEY_CONNECT_HOVER, IDB_KEY_CONNECT_HOVER);
     cancel_.SetBitmaps(IDB_KEY_CANCEL, IDB_KEY_CANCEL_HOVER, IDB_KEY_CANCEL_HOVER);
+    connect_.SetCaption("Connect");
+    cancel_.SetCaption("Cancel");
 
     const ui::ComboBox security(Handle(), securityComboId_);
     for (const char* text : keydialog::KindTexts) security.Add(text);

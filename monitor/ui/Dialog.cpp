@@ -50,6 +50,22 @@ std::string CDialog::ItemText(int id) const {
     return std::string(text.data());
 }
 
+bool CDialog::HasFocus() const {
+    HWND focus = GetFocus();
+    return hwnd_ && focus && (focus == hwnd_ || IsChild(hwnd_, focus));
+}
+
+bool CDialog::FocusFirstControl() const {
+    if (!hwnd_) return false;
+    HWND first = GetNextDlgTabItem(hwnd_, nullptr, FALSE);
+    // Without a tab stop the system may name some other control, or none.
+    if (!first || !IsChild(hwnd_, first) || !(GetWindowLongA(first, GWL_STYLE) & WS_TABSTOP) ||
+        !IsWindowVisible(first) || !IsWindowEnabled(first))
+        return false;
+    SendMessageA(GetAncestor(hwnd_, GA_ROOT), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(first), TRUE);
+    return true;
+}
+
 INT_PTR CALLBACK CDialog::DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     CDialog* self = FromHandle(hwnd);
     if (message == WM_INITDIALOG) {

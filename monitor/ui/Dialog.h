@@ -43,6 +43,11 @@ public:
     void StartTimer(UINT_PTR id, UINT ms) const { SetTimer(hwnd_, id, ms, nullptr); }
     void StopTimer(UINT_PTR id) const { KillTimer(hwnd_, id); }
     void Redraw() const { InvalidateRect(hwnd_, nullptr, TRUE); }
+    // The keyboard focus lies on this dialog or on a control in it.
+    bool HasFocus() const;
+    // Gives the focus to the first control of this dialog that Tab stops at, through the dialog
+    // manager of the window it lies in; false when it has none shown and enabled.
+    bool FocusFirstControl() const;
     void EndModal(INT_PTR code) const { EndDialog(hwnd_, code); }
 
 protected:
