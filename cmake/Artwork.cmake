@@ -25,6 +25,17 @@ function(wifi_art_begin dir)
 endfunction()
 
 function(wifi_art name kind source)
+  # A resource two windows share (a button bitmap) may be declared by each of their lists, the
+  # same way: the second declaration is the first again.
+  get_property(declared GLOBAL PROPERTY WIFI_ART_DECLARED_${name})
+  set(declaration "${kind};${source};${ARGN}")
+  if(DEFINED declared AND NOT declared STREQUAL "")
+    if(NOT declared STREQUAL declaration)
+      message(FATAL_ERROR "wifi_art(${name}): declared twice, differently")
+    endif()
+    return()
+  endif()
+  set_property(GLOBAL PROPERTY WIFI_ART_DECLARED_${name} "${declaration}")
   cmake_parse_arguments(A "" "BACKGROUND;FRAMES;DELAY" "SIZE;SIZES;HOTSPOT;PARAMS" ${ARGN})
   if(A_UNPARSED_ARGUMENTS)
     message(FATAL_ERROR "wifi_art(${name}): unknown arguments ${A_UNPARSED_ARGUMENTS}")

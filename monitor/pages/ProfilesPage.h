@@ -1,8 +1,17 @@
-// ProfilesPage.h - the Profiles page (template 137): stored profiles.
+// ProfilesPage.h - the Profiles page (template 137): the stored profiles, one's details, and
+// Connect, New, Edit, Import, Export and Delete.
 #pragma once
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <memory>
+#include <string>
+#include <vector>
 
 #include "adapter/wifiapi.h"
 #include "monitor/pages/MonitorHost.h"
+#include "monitor/pages/RegistryEditorRun.h"
 #include "monitor/res/resource.h"
 #include "monitor/skin/SkinDialog.h"
 #include "monitor/skin/SkinStatic.h"
@@ -12,21 +21,64 @@
 class CProfilesPage : public CSkinDialog {
 public:
     explicit CProfilesPage(IMonitorHost& host);
+    ~CProfilesPage() override;
 
     WLAN_PROFILE* profile = nullptr;  // the application's current profile; not owned
 
-    // Lists the stored profiles again (after the page is shown).
+    // Lists the stored profiles again: when the tab is shown, after the editor and an import.
     void Reload();
     void EnableConnect(bool enable) { EnableItem(IDC_PROFILE_CONNECT, enable); }
+
     CTarnoListCtrl& List() { return list_; }
+    CTarnoListBox& Details() { return details_; }
+    // The stored name of the profile the details box shows.
+    const std::string& DetailsProfile() const { return detailsProfile_; }
+    // The record New and Edit hand to the editor; Connect has one of its own.
+    WLAN_PROFILE& EditRecord() { return *editRecord_; }
+    // A registry editor run for an import or export is not over yet.
+    bool RegistryEditorRunning() const { return transfer_ != Transfer::None; }
 
 protected:
     bool OnInitDialog() override;
     bool OnCommand(int id, int code, HWND control) override;
+    bool OnNotify(NMHDR* header, LRESULT& result) override;
+    bool OnTimer(UINT_PTR id) override;
+    void OnDestroy() override;
 
 private:
+    enum class Transfer { None, Import, Export };
+
+    void CreateRowIcons();
+    void ShowDetails();
+    // The selected row's stored name, or empty.
+    std::string SelectedProfile() const;
+    int Message(const std::string& text, UINT type = MB_OK) const;
+
+    void Connect();
+    void New();
+    void Edit();
+    void Delete();
+    // Shows the editor's first page for `record` in place of this page.
+    void OpenEditor(WLAN_PROFILE& record);
+    void Import();
+    void Export();
+    void StartTransfer(Transfer transfer, const std::string& commandLine, HANDLE held);
+    void FinishTransfer();
+
     IMonitorHost& host_;
     CTarnoListCtrl list_;
     CTarnoListBox details_;
     CSkinStatic buttons_[6];
+    HIMAGELIST rowIcons_ = nullptr;  // owned; the list only shows it
+    // Connect's record is the in-use profile the connect worker reads: New and Edit never touch it.
+    std::unique_ptr<WLAN_PROFILE> connectRecord_;
+    std::unique_ptr<WLAN_PROFILE> editRecord_;
+    std::vector<std::string> rowProfiles_;  // row i's stored name; the rows are never sorted
+    std::string detailsProfile_;
+
+    CRegistryEditorRun editorRun_;
+    Transfer transfer_ = Transfer::None;
+    std::string transferProfile_;  // the profile imported or exported
+    std::string transferFile_;     // the export's file
+    FILETIME transferFileTime_{};  // its last write before the export, zero when it had none
 };

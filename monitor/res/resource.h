@@ -48,6 +48,7 @@
 #define TIMER_SURVEY_SCAN 100  // the Site Survey and available networks pages' scan; the final page's poll
 #define TIMER_SURVEY_TICK 112
 #define TIMER_DONE_POLL 100
+#define TIMER_REGISTRY_EDITOR 113  // the Profiles page waits for the registry editor it started
 
 // Dialog templates.
 #define IDD_MONITOR 102
