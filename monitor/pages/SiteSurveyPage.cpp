@@ -5,6 +5,7 @@
 #include "monitor/pages/SiteSurveyPage.h"
 
 #include <algorithm>
+#include <cstring>
 #include <string>
 #include <utility>
 
@@ -174,6 +175,13 @@ void CSiteSurveyPage::FinishScan() {
 void CSiteSurveyPage::FillList() {
     const uint8_t* survey = host_.State().currentSurvey.load();
     if (!survey) return;
+    if (survey != buffer_) {
+        // Another scan's buffer (the editor's page, the supervisor's) may go before this list
+        // does: the list's details and Connect read a copy that lives as long as the page.
+        std::memcpy(buffer_, survey, sizeof buffer_);
+        host_.State().currentSurvey = buffer_;
+        survey = buffer_;
+    }
     list_.MySetGridLines(true);
     list_.MySetCursor(IDCUR_HAND);
     // Every survey buffer of the monitor is writable and this size; the count is kept within

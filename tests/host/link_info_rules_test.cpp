@@ -174,6 +174,10 @@ TEST(LinkInfoRows, RowsOfALinkUpAndDown) {
     NETWORK_STATUS longName = UpStatus();
     std::memset(longName.Ssid, 'x', sizeof longName.Ssid);  // no NUL in the field
     longName.Channel = 15;
+    // The adapter has no IP entry under its description: the addresses are unknown, and so is DHCP.
+    NETWORK_STATUS noEntry = UpStatus();
+    for (char* text : {noEntry.IpAddress, noEntry.SubnetMask, noEntry.Gateway, noEntry.DhcpServer}) text[0] = 0;
+    noEntry.DhcpEnabled = 0;
     struct Case {
         const char* name;
         const NETWORK_STATUS* status;
@@ -194,6 +198,10 @@ TEST(LinkInfoRows, RowsOfALinkUpAndDown) {
          &longName,
          {{"Connected", std::string(43, 'x'), "Infrastructure", "54 Mbps", "15", "Disable", "Open System"},
           {"192.168.7.23", "255.255.255.0", "192.168.7.1", "192.168.7.2", "Enabled", "00-1E-5A-4B-20-11"}}},
+        {"no IP entry for the adapter",
+         &noEntry,
+         {{"Connected", "Corner Cafe", "Infrastructure", "54 Mbps", "3", "Disable", "Open System"},
+          {"", "", "", "", "", "00-1E-5A-4B-20-11"}}},
         {"link down", nullptr, {{"Scanning...", "", "", "", "", "", ""}, {"0.0.0.0", "0.0.0.0", "", "", "", ""}}},
     };
     for (const Case& c : cases) {
@@ -209,17 +217,22 @@ TEST(LinkInfoRows, AStaticLinkGivesTheProfileItsAddressesADhcpLinkOnlyItsChoice)
         uint8_t dhcp;
         const char* gateway;
         uint32_t ip, mask, gate, dns, dhcpAfter;
+        const char* address = "192.168.7.23";
     } cases[] = {
         {"static", 0, "192.168.7.1", address::FieldToRecord(0xC0A80717), address::FieldToRecord(0xFFFFFF00),
          address::FieldToRecord(0xC0A80701), address::FieldToRecord(0xC0A80702), 0},
         {"static without gateway", 0, "", address::FieldToRecord(0xC0A80717), address::FieldToRecord(0xFFFFFF00), 0,
          address::FieldToRecord(0xC0A80702), 0},
         {"DHCP", 1, "192.168.7.1", 11, 12, 13, 14, 1},
+        {"DHCP without an address yet", 1, "", 11, 12, 13, 14, 1, "0.0.0.0"},
+        // No IP entry for the adapter: nothing is known, a DHCP profile stays one.
+        {"no IP entry", 0, "", 11, 12, 13, 14, 7, ""},
     };
     for (const Case& c : cases) {
         NETWORK_STATUS s = UpStatus();
         s.DhcpEnabled = c.dhcp;
         std::strcpy(s.Gateway, c.gateway);
+        std::strcpy(s.IpAddress, c.address);
         WLAN_PROFILE p{};
         p.DhcpEnabled = 7;
         p.IpAddr = 11, p.IpMask = 12, p.IpGate = 13, p.IpDns1 = 14, p.IpDns2 = 15;

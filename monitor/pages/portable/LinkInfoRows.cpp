@@ -64,11 +64,14 @@ InformationRows BuildInformationRows(const NETWORK_STATUS* s) {
                  AuthenticationText(s->AuthMode, s->Encryption)};
     rows.right = {FieldText(s->IpAddress),    FieldText(s->SubnetMask),
                   FieldText(s->Gateway),      FieldText(s->DhcpServer),
-                  s->DhcpEnabled ? "Enabled" : "Disabled", MacText(s->MacAddress)};
+                  !HasAddressing(*s) ? "" : s->DhcpEnabled ? "Enabled" : "Disabled", MacText(s->MacAddress)};
     return rows;
 }
 
+bool HasAddressing(const NETWORK_STATUS& s) { return !FieldText(s.IpAddress).empty(); }
+
 void TakeLinkAddressing(const NETWORK_STATUS& s, WLAN_PROFILE& profile) {
+    if (!HasAddressing(s)) return;
     profile.DhcpEnabled = s.DhcpEnabled;
     if (s.DhcpEnabled != 0) return;
     profile.IpAddr = AddressOf(FieldText(s.IpAddress).c_str());

@@ -27,6 +27,12 @@ std::string AuthenticationText(uint32_t authMode, uint32_t encryption);
 // While the link is up the page's profile takes the link's addressing, in memory only: its DHCP
 // choice, and for a static link the four addresses the rows show (the DNS row shows the DHCP
 // server field). A text that is no dotted address gives 0.
+// A status without an IP address text found no IP entry for the adapter (the IP Helper writes
+// "0.0.0.0" for an entry without an address): its addressing is unknown, not static, and the
+// profile keeps its own.
 void TakeLinkAddressing(const NETWORK_STATUS& status, WLAN_PROFILE& profile);
+
+// Whether the status carries the adapter's IP entry (see TakeLinkAddressing).
+bool HasAddressing(const NETWORK_STATUS& status);
 
 }  // namespace linkinfo

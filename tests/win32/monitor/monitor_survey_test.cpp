@@ -727,6 +727,35 @@ TEST_F(SurveyTest, AStaleRowStopsTheConnectAndRefreshesTheList) {
     });
 }
 
+// The first run's available networks page fills this list from its own scan and is destroyed when
+// the editor ends: the list it filled keeps its details and its Connect.
+TEST_F(SurveyTest, AListFilledFromAnotherScanOutlivesThatScansBuffer) {
+    auto app = Start();
+    OpenAndRun([&](CMonitorDlg& w) {
+        Survey(w);
+        CSiteSurveyPage& page = w.SiteSurvey();
+        std::vector<uint8_t> other(page.ScanBuffer(), page.ScanBuffer() + WIFIAPI_SCAN_BUFFER_SIZE);
+        page.List().MyDeleteAllItems();
+        app_->State().currentSurvey = other.data();
+        w.RefillSiteSurvey();
+        ASSERT_TRUE(Select(page.List(), "OldMill"));
+        // The other page goes: its buffer is overwritten, and the survey pointer no longer names it.
+        std::fill(other.begin(), other.end(), uint8_t(0xCD));
+        const uint8_t* gone = other.data();
+        app_->State().currentSurvey.compare_exchange_strong(gone, nullptr);
+
+        ASSERT_TRUE(Select(page.List(), "Corner Cafe"));
+        EXPECT_EQ(Lines(page.Details()),
+                  (std::vector<std::string>{"Corner Cafe", "Infrastructure", "3", "No", "00-13-10-55-66-77"}));
+        nvxsimClearJournal();
+        Click(page.Handle(), IDC_SURVEY_CONNECT);
+        EXPECT_EQ(w.CurrentTab(), IDD_LINK_INFO) << "connects rather than emptying the list";
+        EXPECT_EQ(app_->Supervisor().WorkerSlot().load(), &page.Record());
+        EXPECT_STREQ(page.Record().SSID, "Corner Cafe");
+        EXPECT_TRUE(Associated("Corner Cafe"));
+    });
+}
+
 TEST_F(SurveyTest, FillingOneHundredRowsAndShowingDetailsIsQuick) {
     // 100 entries of 32-character SSIDs in the monitor's 12,004 bytes, the count declaring 120.
     std::vector<uint8_t> survey(WIFIAPI_SCAN_BUFFER_SIZE, 0);
@@ -765,7 +794,9 @@ TEST_F(SurveyTest, FillingOneHundredRowsAndShowingDetailsIsQuick) {
         page.ShowDetails();
         QueryPerformanceCounter(&detailsEnd);
         EXPECT_EQ(page.List().ItemCount(), 100);
-        EXPECT_EQ(LoadU32(survey.data()), 100u) << "the limit written back";
+        // The list reads its own copy of an outside buffer, the limit written into it.
+        EXPECT_EQ(app_->State().currentSurvey.load(), page.ScanBuffer());
+        EXPECT_EQ(LoadU32(page.ScanBuffer()), 100u) << "the limit written back";
         EXPECT_EQ(page.Details().Count(), 5);
         const double fillMs = 1000.0 * double(filled.QuadPart - start.QuadPart) / double(frequency.QuadPart);
         const double selectMs = 1000.0 * double(shown.QuadPart - filled.QuadPart) / double(frequency.QuadPart);
