@@ -159,8 +159,16 @@ int32_t __cdecl nvxIssueQueryOid(uint32_t oid, void* buffer, uint32_t length, ui
 
 int32_t __cdecl nvxIssueSetOid(uint32_t oid, const void* buffer, uint32_t length) {
     Simulator& sim = Sim();
-    std::lock_guard guard(sim.lock);
-    return sim.Model().Set(oid, static_cast<const uint8_t*>(buffer), length, sim.NowMs());
+    int32_t status = 0;
+    uint32_t delayMs = 0;
+    {
+        std::lock_guard guard(sim.lock);
+        status = sim.Model().Set(oid, static_cast<const uint8_t*>(buffer), length, sim.NowMs());
+        delayMs = sim.Model().scenario().setDelayMs;
+    }
+    // Outside the lock: other callers go on meanwhile, as they do with a real driver.
+    if (delayMs) Sleep(delayMs);
+    return status;
 }
 
 int32_t __cdecl nvxSet8021xCredentials(const void* record) {

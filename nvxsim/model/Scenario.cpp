@@ -278,13 +278,14 @@ private:
 
     bool TimingLine(std::string& error) {
         long long associate = scenario_.associateDelayMs, scan = scenario_.scanTimeMs,
-                  background = scenario_.backgroundScanMs;
+                  background = scenario_.backgroundScanMs, set = scenario_.setDelayMs;
         if (!Int("associate-ms", 0, 60000, associate, error) || !Int("scan-ms", 0, 60000, scan, error) ||
-            !Int("background-scan-ms", 0, 600000, background, error))
+            !Int("background-scan-ms", 0, 600000, background, error) || !Int("set-ms", 0, 1000, set, error))
             return false;
         scenario_.associateDelayMs = uint32_t(associate);
         scenario_.scanTimeMs = uint32_t(scan);
         scenario_.backgroundScanMs = uint32_t(background);
+        scenario_.setDelayMs = uint32_t(set);
         return true;
     }
 

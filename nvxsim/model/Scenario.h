@@ -72,6 +72,7 @@ struct Scenario {
     uint32_t associateDelayMs = 800;
     uint32_t scanTimeMs = 1500;
     uint32_t backgroundScanMs = 5000;  // a bound adapter scans by itself this often; 0: never
+    uint32_t setDelayMs = 0;           // real time each OID set takes, as a busy driver's does
     std::vector<TimedItem> timeline;   // in time order (file order for equal times)
 };
 

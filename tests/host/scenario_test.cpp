@@ -83,7 +83,7 @@ TEST(Scenario, ParsesAFullFile) {
     ParseResult r = ParseScenario(
         "# lab\n"
         "adapter present=no hardware-id=\"USB\\\\VID_1D49&PID_5678\" mac=00:11:22:33:44:55 driver=1.2.3.4 noise=-90\r\n"
-        "timing associate-ms=10 scan-ms=20\n"
+        "timing associate-ms=10 scan-ms=20 set-ms=3\n"
         "\n"
         "network ssid=\"Say \\\"hi\\\"\" bssid=AA:BB:CC:DD:EE:FF channel=14 rssi=-30 security=wpa2-ccmp passphrase=\"12345678\"\n"
         "network ssid=\"\" bssid=00:00:00:00:00:01 mode=adhoc\n"
@@ -94,6 +94,7 @@ TEST(Scenario, ParsesAFullFile) {
     EXPECT_EQ(r.scenario.adapter.mac[5], 0x55);
     EXPECT_EQ(r.scenario.adapter.driverVersion[3], 4);
     EXPECT_EQ(r.scenario.associateDelayMs, 10u);
+    EXPECT_EQ(r.scenario.setDelayMs, 3u);
     ASSERT_EQ(r.scenario.networks.size(), 3u);
     EXPECT_EQ(r.scenario.networks[0].ssid, "Say \"hi\"");
     EXPECT_EQ(r.scenario.networks[0].channel, 14u);
@@ -142,6 +143,7 @@ TEST(Scenario, RejectsBadInputWithTheLineAndReason) {
         {"at 3 network ssid=a\n", "line 1: network needs bssid=00:11:22:33:44:55"},
         {"at 3 adapter present=later\n", "line 1: present must be yes or no"},
         {"timing background-scan-ms=600001\n", "line 1: background-scan-ms must be a whole number from 0 to 600000"},
+        {"timing set-ms=1001\n", "line 1: set-ms must be a whole number from 0 to 1000"},
     };
     for (const auto& c : cases) {
         ParseResult r = ParseScenario(c.text);

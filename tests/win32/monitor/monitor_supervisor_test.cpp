@@ -103,8 +103,9 @@ TEST_F(SupervisorTest, ANewRequestCancelsTheRunningWorkerWhichStopsBeforeItsNext
 }
 
 TEST_F(SupervisorTest, QuickRequestsEndConnectedToTheLastOneWithItsOwnSettings) {
+    // Each OID set takes 2 ms, as a driver's does: workers that ran at once would interleave.
     LoadScenario("adapter present=yes\n"
-                 "timing associate-ms=100 scan-ms=100\n"
+                 "timing associate-ms=100 scan-ms=100 set-ms=2\n"
                  "network ssid=Open bssid=00:14:6C:00:01:01 channel=1\n"
                  "network ssid=Wep bssid=00:14:6C:00:01:02 channel=6 security=wep wep-key=0A1B2C3D4E\n"
                  "network ssid=HomeA bssid=00:14:6C:00:01:03 channel=11 security=wpa2-ccmp passphrase=\"alpha-passphrase\"\n"
