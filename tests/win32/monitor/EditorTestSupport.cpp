@@ -16,11 +16,21 @@ void Click(HWND page, int id) {
     HWND control = GetDlgItem(page, id);
     char kind[16] = {};
     GetClassNameA(control, kind, sizeof kind);
-    // A radio button checks itself on a click; a bitmap label only reports it.
-    if (lstrcmpiA(kind, "Button") == 0)
-        SendMessageA(control, BM_CLICK, 0, 0);
-    else
+    if (lstrcmpiA(kind, "Button") != 0) {
+        // A bitmap label only reports the click.
         SendMessageA(page, WM_COMMAND, MAKEWPARAM(id, STN_CLICKED), reinterpret_cast<LPARAM>(control));
+        return;
+    }
+    if (!IsWindowEnabled(control)) return;  // nobody can click it
+    const LONG type = GetWindowLongA(control, GWL_STYLE) & BS_TYPEMASK;
+    if (type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON || type == BS_OWNERDRAW) {
+        // Reported straight away: BM_CLICK is lost when activation moves during it (a message box
+        // just closed), and the dialog would then wait for a click forever.
+        SendMessageA(page, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(control));
+        return;
+    }
+    // A radio button or check box changes its own state on a click.
+    SendMessageA(control, BM_CLICK, 0, 0);
 }
 
 void Click(CEditorPage* page, int id) {
@@ -100,19 +110,22 @@ std::vector<uint8_t> Bits(HBITMAP bitmap) {
 }  // namespace
 
 void InKeyDialog(const char* caption, std::function<void(HWND dialog)> act) {
-    RunSoon([caption, act] {
-        HWND dialog = nullptr;
-        EnumThreadWindows(GetCurrentThreadId(), &FindKeyDialog, reinterpret_cast<LPARAM>(&dialog));
-        char shown[64] = {};
-        if (dialog) GetWindowTextA(dialog, shown, sizeof shown);
-        EXPECT_STREQ(shown, caption) << "the key dialog that opened";
-        if (!dialog) return;
-        if (std::string(shown) != caption) {
-            Click(dialog, IDCANCEL);
-            return;
-        }
-        act(dialog);
-    });
+    WhenShown(
+        [] {
+            HWND dialog = nullptr;
+            EnumThreadWindows(GetCurrentThreadId(), &FindKeyDialog, reinterpret_cast<LPARAM>(&dialog));
+            return dialog;
+        },
+        [caption, act](HWND dialog) {
+            char shown[64] = {};
+            GetWindowTextA(dialog, shown, sizeof shown);
+            EXPECT_STREQ(shown, caption) << "the key dialog that opened";
+            if (std::string(shown) != caption) {
+                Click(dialog, IDCANCEL);
+                return;
+            }
+            act(dialog);
+        });
 }
 
 bool ShowsBitmap(CSkinDialog* dialog, int id) {

@@ -325,4 +325,14 @@ void RunSoon(std::function<void()> body, UINT delayMs) {
     SetTimer(nullptr, 0, delayMs, &RunSoonTimer);
 }
 
+void WhenShown(std::function<HWND()> find, std::function<void(HWND)> act, int tries) {
+    RunSoon([=] {
+        HWND dialog = find();
+        if (dialog && IsWindowVisible(dialog)) return act(dialog);
+        if (tries > 0) return WhenShown(find, act, tries - 1);
+        ADD_FAILURE() << "the dialog was never shown";
+        if (dialog) EndDialog(dialog, IDCANCEL);
+    }, 20);
+}
+
 }  // namespace monitor_test

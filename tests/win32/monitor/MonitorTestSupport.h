@@ -169,6 +169,12 @@ private:
 // `delayMs`: how a test acts inside a window's modal run.
 void RunSoon(std::function<void()> body, UINT delayMs = 10);
 
+// Runs `act` on the dialog `find` returns once its modal run has shown it: a modal run shows
+// its dialog when it first has nothing else to do, which on a slow machine comes after the first
+// timer. Looks again every 20 ms; past `tries` looks the test fails, and a dialog that was found
+// but never shown is ended so that the test does not wait for it forever.
+void WhenShown(std::function<HWND()> find, std::function<void(HWND)> act, int tries = 100);
+
 // SSIDs set through OID_802_11_SSID, in journal order (the dummy SSID of Disconnect included).
 std::vector<std::string> SsidSets();
 

@@ -126,18 +126,6 @@ protected:
     seams::Platform previous_{};
 };
 
-// Runs `act` once the modal dialog `find` names is shown: its modal run shows it when it first
-// has nothing else to do, so this looks again from that run until then.
-void WhenShown(std::function<HWND()> find, std::function<void(HWND)> act, int tries = 100) {
-    RunSoon([=] {
-        HWND dialog = find();
-        if (dialog && IsWindowVisible(dialog)) return act(dialog);
-        if (tries > 0) return WhenShown(find, act, tries - 1);
-        ADD_FAILURE() << "the dialog was never shown";
-        if (dialog) EndDialog(dialog, IDCANCEL);
-    }, 20);
-}
-
 // Runs `act` inside the modal dialog that `open` starts, found by its caption.
 void WithDialog(const char* caption, const std::function<void(HWND)>& act, const std::function<void()>& open) {
     bool found = false;

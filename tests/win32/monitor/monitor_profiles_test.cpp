@@ -104,12 +104,16 @@ BOOL CALLBACK FindDialog(HWND window, LPARAM wanted) {
 // Acts in the dialog titled `caption` from within its modal run; `seen` tells whether it ran.
 void InDialog(const char* caption, std::function<void(HWND)> act, bool& seen) {
     seen = false;
-    RunSoon([caption, act, &seen] {
-        std::pair<const char*, HWND> found{caption, nullptr};
-        EnumThreadWindows(GetCurrentThreadId(), &FindDialog, reinterpret_cast<LPARAM>(&found));
-        seen = found.second != nullptr;
-        if (found.second) act(found.second);
-    });
+    WhenShown(
+        [caption] {
+            std::pair<const char*, HWND> found{caption, nullptr};
+            EnumThreadWindows(GetCurrentThreadId(), &FindDialog, reinterpret_cast<LPARAM>(&found));
+            return found.second;
+        },
+        [act, &seen](HWND dialog) {
+            seen = true;
+            act(dialog);
+        });
 }
 
 struct Row {
