@@ -312,7 +312,7 @@ TEST_F(WifictlTest, AddedProfilesReadBackAsTheEditorMakesThem) {
 
         // show says the secret is set and never shows it.
         const ChildRun show = Wifictl(Quote({"show", c.args[0]}));
-        EXPECT_EQ(show.exitCode, 0u);
+        EXPECT_EQ(show.exitCode, 0u) << show.out << show.err;
         if (!c.secret.empty()) {
             EXPECT_EQ(show.out.find(c.secret), std::string::npos) << show.out;
         }

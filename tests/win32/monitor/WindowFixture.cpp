@@ -20,7 +20,11 @@ std::unique_ptr<CMonitorApp> WindowFixture::Start(std::function<void(MonitorDlgC
     };
     auto app = std::make_unique<CMonitorApp>(ui);
     app_ = app.get();
-    EXPECT_TRUE(app->InitInstance());
+    SetLastError(0);
+    EXPECT_TRUE(app->InitInstance()) << "error " << GetLastError()
+                                     << (!app->Frame()            ? ": another instance runs"
+                                         : !app->Frame()->hwnd() ? ": no frame window"
+                                                                 : "");
     return app;
 }
 
