@@ -498,10 +498,14 @@ TEST_F(TourTest, ANewUsersDayFromInstallToUninstall) {
         const HWND dialog = AwaitDialog("Save As");
         ASSERT_NE(dialog, nullptr);
         ASSERT_NO_FATAL_FAILURE(ChooseFile(dialog, std::string(kSavedName) + ".cfg", exportFile, tour));
-        ASSERT_TRUE(WaitFor(kWindowMs, [&] { return Exists(exportFile); })) << exportFile;
-        const std::string text = Utf16Ascii(FileHead(exportFile, 4096));
+        // The registry editor makes the file first and writes it then.
+        const std::string key = "[HKEY_LOCAL_MACHINE\\" + profile + "]";
+        std::string text;
+        EXPECT_TRUE(WaitFor(kWindowMs, [&] {
+            text = Exists(exportFile) ? Utf16Ascii(FileHead(exportFile, 4096)) : "";
+            return text.find(key) != std::string::npos;
+        })) << exportFile << ": " << text;
         EXPECT_EQ(text.rfind("Windows Registry Editor Version 5.00", 0), 0u) << text;
-        EXPECT_NE(text.find("[HKEY_LOCAL_MACHINE\\" + profile + "]"), std::string::npos) << text;
         ExpectNoMessage();
     });
 
