@@ -109,23 +109,23 @@ std::vector<uint8_t> Bits(HBITMAP bitmap) {
 
 }  // namespace
 
+HWND OpenKeyDialog() {
+    HWND dialog = nullptr;
+    EnumThreadWindows(GetCurrentThreadId(), &FindKeyDialog, reinterpret_cast<LPARAM>(&dialog));
+    return dialog;
+}
+
 void InKeyDialog(const char* caption, std::function<void(HWND dialog)> act) {
-    WhenShown(
-        [] {
-            HWND dialog = nullptr;
-            EnumThreadWindows(GetCurrentThreadId(), &FindKeyDialog, reinterpret_cast<LPARAM>(&dialog));
-            return dialog;
-        },
-        [caption, act](HWND dialog) {
-            char shown[64] = {};
-            GetWindowTextA(dialog, shown, sizeof shown);
-            EXPECT_STREQ(shown, caption) << "the key dialog that opened";
-            if (std::string(shown) != caption) {
-                Click(dialog, IDCANCEL);
-                return;
-            }
-            act(dialog);
-        });
+    WhenShown(&OpenKeyDialog, [caption, act](HWND dialog) {
+        char shown[64] = {};
+        GetWindowTextA(dialog, shown, sizeof shown);
+        EXPECT_STREQ(shown, caption) << "the key dialog that opened";
+        if (std::string(shown) != caption) {
+            Click(dialog, IDCANCEL);
+            return;
+        }
+        act(dialog);
+    });
 }
 
 bool ShowsBitmap(CSkinDialog* dialog, int id) {

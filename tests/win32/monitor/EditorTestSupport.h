@@ -32,6 +32,8 @@ CEditorPage* OpenEditorFor(CMonitorDlg& w, WLAN_PROFILE& record, const char* nam
 void FinishScan(CEditorPage* networksPage);
 // The row of the available networks list whose SSID is `ssid`, selected; -1 when none.
 int SelectNetwork(CEditorPage* networksPage, const std::string& ssid);
+// The key dialog ("Wireless Security - ...") open on this thread, or null.
+HWND OpenKeyDialog();
 // Acts in the key dialog titled `caption` ("Wireless Security - WPA2-Personal", ...) once it runs
 // modally; another dialog fails the test and is cancelled, so that the test never hangs in it.
 void InKeyDialog(const char* caption, std::function<void(HWND dialog)> act);

@@ -28,6 +28,7 @@
 #include "nvxsim/model/Status.h"
 #include "nvxsim/nvxsim.h"
 #include "tests/support/BssidListBuilder.h"
+#include "tests/win32/monitor/EditorTestSupport.h"
 #include "tests/win32/monitor/MonitorTestSupport.h"
 #include "tests/win32/monitor/WindowFixture.h"
 #include "tests/win32/support/TestSupport.h"
@@ -113,10 +114,6 @@ std::vector<std::string> Lines(CTarnoListBox& box) {
     return lines;
 }
 
-void Click(HWND dialog, int id) {
-    SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, STN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
-}
-
 // Picks entry `index` of a combo box as the user does.
 void Choose(HWND dialog, int id, int index) {
     HWND combo = GetDlgItem(dialog, id);
@@ -143,39 +140,6 @@ std::vector<std::string> ComboTexts(HWND dialog, int id) {
 }
 
 int ComboSelection(HWND dialog, int id) { return int(SendDlgItemMessageA(dialog, id, CB_GETCURSEL, 0, 0)); }
-
-BOOL CALLBACK FindKeyDialog(HWND window, LPARAM found) {
-    char cls[16] = {}, caption[64] = {};
-    GetClassNameA(window, cls, sizeof cls);
-    GetWindowTextA(window, caption, sizeof caption);
-    if (std::string(cls) == "#32770" && std::string(caption).rfind("Wireless Security - ", 0) == 0) {
-        *reinterpret_cast<HWND*>(found) = window;
-        return FALSE;
-    }
-    return TRUE;
-}
-
-// The key dialog open on this thread, or null.
-HWND OpenKeyDialog() {
-    HWND found = nullptr;
-    EnumThreadWindows(GetCurrentThreadId(), &FindKeyDialog, reinterpret_cast<LPARAM>(&found));
-    return found;
-}
-
-// Acts in the key dialog `caption` once it runs; a different or missing dialog fails the test
-// and is cancelled, so the test never hangs in it.
-void InKeyDialog(const char* caption, std::function<void(HWND)> act) {
-    WhenShown(&OpenKeyDialog, [caption, act](HWND dialog) {
-        char shown[64] = {};
-        GetWindowTextA(dialog, shown, sizeof shown);
-        EXPECT_STREQ(shown, caption) << "the dialog that opened";
-        if (std::string(shown) != caption) {
-            Click(dialog, IDC_CANCEL);
-            return;
-        }
-        act(dialog);
-    });
-}
 
 bool Rounded422(HWND window) {
     HRGN region = CreateRectRgn(0, 0, 0, 0);
