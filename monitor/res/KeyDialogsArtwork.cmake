@@ -13,7 +13,5 @@ wifi_art(IDB_KEY_WPA2 BITMAP art/key-dialog.svg.in SIZE 581 422
          PARAMS "CAPTION=This network is protected with WPA2" "HEADING=Wireless Security - WPA2-Personal"
                 "HINT=Type the network's passphrase: 8 to 63 characters."
                 "LABEL0=Security" "LABEL1=Passphrase" "LABEL2=" "LABEL3=")
-wifi_art(IDB_KEY_CONNECT BITMAP art/button.svg.in SIZE 105 23 PARAMS "FILL=#2b6cc4" "LABEL=Connect")
-wifi_art(IDB_KEY_CONNECT_HOVER BITMAP art/button.svg.in SIZE 105 23 PARAMS "FILL=#133f7d" "LABEL=Connect")
-wifi_art(IDB_KEY_CANCEL BITMAP art/button.svg.in SIZE 105 23 PARAMS "FILL=#6d7f99" "LABEL=Cancel")
-wifi_art(IDB_KEY_CANCEL_HOVER BITMAP art/button.svg.in SIZE 105 23 PARAMS "FILL=#4a5d78" "LABEL=Cancel")
+wifi_art_button(IDB_KEY_CONNECT IDB_KEY_CONNECT_HOVER Connect "${BUTTON_BLUE}")
+wifi_art_button(IDB_KEY_CANCEL IDB_KEY_CANCEL_HOVER Cancel "${BUTTON_GREY}")

@@ -2,8 +2,7 @@
 
 wifi_art(IDB_PROFILES_PAGE BITMAP art/profiles-page.svg SIZE 581 302)
 # Connect is the Site Survey page's button too, declared the same way there.
-wifi_art(IDB_CONNECT BITMAP art/button.svg.in SIZE 105 23 PARAMS "FILL=#2e9e4f" "LABEL=Connect")
-wifi_art(IDB_CONNECT_HOVER BITMAP art/button.svg.in SIZE 105 23 PARAMS "FILL=#1d6b34" "LABEL=Connect")
+wifi_art_button(IDB_CONNECT IDB_CONNECT_HOVER Connect "${BUTTON_GREEN}")
 
 set(PROFILE_BUTTON "FILL=#2b6cc4")
 set(PROFILE_BUTTON_HOVER "FILL=#133f7d")

@@ -1,10 +1,8 @@
 # Artwork of the Site Survey page: background, buttons, column headers, row icons.
 
 wifi_art(IDB_SURVEY_PAGE BITMAP art/survey-page.svg.in SIZE 581 302 PARAMS "TITLE=Site Survey")
-wifi_art(IDB_SURVEY_REFRESH BITMAP art/button.svg.in SIZE 105 23 PARAMS "FILL=#2b6cc4" "LABEL=Refresh")
-wifi_art(IDB_SURVEY_REFRESH_HOVER BITMAP art/button.svg.in SIZE 105 23 PARAMS "FILL=#133f7d" "LABEL=Refresh")
-wifi_art(IDB_CONNECT BITMAP art/button.svg.in SIZE 105 23 PARAMS "FILL=#2e9e4f" "LABEL=Connect")
-wifi_art(IDB_CONNECT_HOVER BITMAP art/button.svg.in SIZE 105 23 PARAMS "FILL=#1d6b34" "LABEL=Connect")
+wifi_art_button(IDB_SURVEY_REFRESH IDB_SURVEY_REFRESH_HOVER Refresh "${BUTTON_BLUE}")
+wifi_art_button(IDB_CONNECT IDB_CONNECT_HOVER Connect "${BUTTON_GREEN}")
 
 # Headers over the list's columns of 90, 30 and 50 pixels.
 wifi_art(IDB_HEADER_SSID BITMAP art/column-header.svg.in SIZE 90 18
