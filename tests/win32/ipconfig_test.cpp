@@ -151,12 +151,7 @@ protected:
         fakes.ipRenewAddress = &FakeRenew;
         previous_ = seams::Replace(fakes);
 
-        // Our "dhcpcsvc" sits in doubles\ beside the test: Wine's own aborts the process when called.
-        char path[MAX_PATH];
-        GetModuleFileNameA(nullptr, path, MAX_PATH);
-        std::string folder(path);
-        folder.resize(folder.find_last_of('\\') + 1);
-        ASSERT_TRUE(SetDllDirectoryA((folder + "doubles").c_str()));
+        ASSERT_TRUE(testing_support::UseDhcpClientDouble());
         HMODULE dhcp = LoadLibraryA("dhcpcsvc");
         ASSERT_NE(dhcp, nullptr);
         const bool ours = GetProcAddress(dhcp, "DhcpDoubleMarker") != nullptr;

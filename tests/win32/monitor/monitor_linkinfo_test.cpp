@@ -70,12 +70,7 @@ protected:
         seams::Platform p = seams::Current();
         p.getAdaptersInfo = &OneAdapter;
         previous_ = seams::Replace(p);
-        // SetNetIPInfo tells the DHCP client; ours stands in doubles\ beside the test.
-        char path[MAX_PATH];
-        GetModuleFileNameA(nullptr, path, sizeof path);
-        std::string folder(path);
-        folder = folder.substr(0, folder.find_last_of('\\') + 1) + "doubles";
-        ASSERT_TRUE(SetDllDirectoryA(folder.c_str()));
+        ASSERT_TRUE(testing_support::UseDhcpClientDouble());
         // A documentation address: no answer, the Internet is not found.
         recorder_.SetProbeHost(Env("WIFIMON_PROBE_SILENT") ? Env("WIFIMON_PROBE_SILENT") : "192.0.2.1");
     }

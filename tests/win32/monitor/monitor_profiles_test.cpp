@@ -256,12 +256,7 @@ protected:
         g_dialogs = {};
         previous_ = file_dialogs::Replace({&FakeOpen, &FakeSave});
         testing_support::DeleteTree(kElsewhere);
-        // A connection notifies the DHCP client: Wine's own ends the process, ours is in doubles\.
-        char path[MAX_PATH];
-        GetModuleFileNameA(nullptr, path, sizeof path);
-        std::string folder(path);
-        folder = folder.substr(0, folder.find_last_of('\\') + 1) + "doubles";
-        ASSERT_TRUE(SetDllDirectoryA(folder.c_str()));
+        ASSERT_TRUE(testing_support::UseDhcpClientDouble());
     }
     void TearDown() override {
         file_dialogs::Replace(previous_);

@@ -173,13 +173,7 @@ protected:
         seams::Platform p = seams::Current();
         p.getAdaptersInfo = &StagedGetAdaptersInfo;
         previous_ = seams::Replace(p);
-        // A connection with a found adapter notifies the DHCP client: Wine's own ends the
-        // process, our stand-in sits in doubles\ beside the test.
-        char path[MAX_PATH];
-        GetModuleFileNameA(nullptr, path, sizeof path);
-        std::string folder(path);
-        folder = folder.substr(0, folder.find_last_of('\\') + 1) + "doubles";
-        ASSERT_TRUE(SetDllDirectoryA(folder.c_str()));
+        ASSERT_TRUE(testing_support::UseDhcpClientDouble());
     }
     void TearDown() override {
         seams::Replace(previous_);

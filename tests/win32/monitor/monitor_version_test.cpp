@@ -15,6 +15,7 @@
 #include "monitor/res/resource.h"
 #include "nvxsim/nvxsim.h"
 #include "tests/win32/monitor/MonitorTestSupport.h"
+#include "tests/win32/support/TestSupport.h"
 
 using namespace monitor_test;
 
@@ -83,13 +84,7 @@ protected:
         p.ipReleaseAddress = &RecordRelease;
         p.ipRenewAddress = &Renewed;
         previous_ = seams::Replace(p);
-        // A DHCP profile makes SetNetIPInfo notify the DHCP client; Wine's own ends the process,
-        // our stand-in sits in doubles\ beside the test.
-        char path[MAX_PATH];
-        GetModuleFileNameA(nullptr, path, sizeof path);
-        std::string folder(path);
-        folder = folder.substr(0, folder.find_last_of('\\') + 1) + "doubles";
-        ASSERT_TRUE(SetDllDirectoryA(folder.c_str()));
+        ASSERT_TRUE(testing_support::UseDhcpClientDouble());
         std::lock_guard<std::mutex> hold(g_lock);
         g_released.clear();
     }

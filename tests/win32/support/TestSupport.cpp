@@ -94,6 +94,14 @@ RecordedSleeps::RecordedSleeps() {
 RecordedSleeps::~RecordedSleeps() { seams::Replace(previous_); }
 const std::vector<uint32_t>& RecordedSleeps::waits() const { return g_waits; }
 
+bool UseDhcpClientDouble() {
+    char path[MAX_PATH];
+    GetModuleFileNameA(nullptr, path, sizeof path);
+    std::string folder(path);
+    folder.resize(folder.find_last_of('\\') + 1);
+    return SetDllDirectoryA((folder + "doubles").c_str()) != FALSE;
+}
+
 void SaveScreenshot(HWND window, const char* name) {
     // Beside the programs' folder: build/win32/screenshots, whatever the working folder.
     char module[MAX_PATH];

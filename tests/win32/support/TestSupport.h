@@ -58,4 +58,9 @@ void SaveScreenshot(HWND window, const char* name);
 
 uint32_t U32At(const std::vector<uint8_t>& data, size_t offset);
 
+// Loads DLLs from doubles\ beside the test program first: there sits our stand-in for the DHCP
+// client, which a connection or SetNetIPInfo notifies (Wine's own ends the process). False when
+// the folder cannot be set.
+bool UseDhcpClientDouble();
+
 }  // namespace testing_support
