@@ -151,6 +151,20 @@ void DropQuit() {
     }
 }
 
+const char* const kEightNetworks =
+    "network ssid=\"Velmora-Home\" bssid=00:14:6C:A1:22:33 channel=6 rssi=-40 security=wpa2-ccmp "
+    "passphrase=\"lantern-orchard-42\"\n"
+    "network ssid=\"Harbour Office\" bssid=00:1B:2F:10:44:01 channel=1 rssi=-63 security=wpa-tkip "
+    "passphrase=\"tidewater2006\"\n"
+    "network ssid=\"OldMill\" bssid=00:0F:66:3C:9A:10 channel=11 rssi=-71 security=wep wep-key=0A1B2C3D4E\n"
+    "network ssid=\"Corner Cafe\" bssid=00:13:10:55:66:77 channel=3 rssi=-52 security=open\n"
+    "network ssid=\"Campus-Secure\" bssid=00:17:0F:21:31:41 channel=9 rssi=-57 security=wpa2-eap "
+    "identity=student password=\"exam-season\"\n"
+    "network ssid=\"\" bssid=00:1D:7E:01:02:03 channel=4 rssi=-80 security=wpa-mixed passphrase=\"quiet-corner-9\"\n"
+    "network ssid=\"Lighthouse\" bssid=00:21:91:AB:CD:EF channel=14 rssi=-95 security=wpa-aes "
+    "passphrase=\"beam-across-bay\"\n"
+    "network ssid=\"PartyLine\" bssid=02:3A:11:22:33:44 channel=2 rssi=-84 mode=adhoc rate=11\n";
+
 void Pump(DWORD ms, const std::function<bool()>& done) {
     const DWORD start = GetTickCount();
     while (GetTickCount() - start < ms) {

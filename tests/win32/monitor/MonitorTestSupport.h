@@ -126,6 +126,10 @@ private:
 
 // Loads a scenario text into the simulator; fails the test on a parse error.
 void LoadScenario(const std::string& text);
+
+// Eight networks of every security kind, one without an SSID, one ad hoc cell; signals far enough
+// apart that the simulator's jitter of 2 dBm keeps their order. Scenario lines.
+extern const char* const kEightNetworks;
 // nvxsimReset and nvxsimAdvanceClock, keeping count of the simulator's clock.
 void ResetSimulator();
 void AdvanceClock(uint32_t ms);

@@ -20,9 +20,12 @@
 #include "monitor/skin/SkinButton.h"
 #include "monitor/skin/SkinDialog.h"
 #include "monitor/skin/SkinMeter.h"
+#include "tests/win32/monitor/MonitorTestSupport.h"
 #include "tests/win32/support/TestSupport.h"
 
 namespace {
+
+using monitor_test::Pump;
 
 constexpr int kPageTemplate = 9000, kBackgroundBitmap = 9020, kFaceBitmap = 9021;
 constexpr COLORREF kBackground = RGB(0, 0, 128);  // theme_back.bmp
@@ -32,18 +35,6 @@ constexpr COLORREF kFace = RGB(0, 255, 0);        // theme_face.bmp
 bool IsCommonControls6(std::string path) {
     std::transform(path.begin(), path.end(), path.begin(), [](unsigned char c) { return char(tolower(c)); });
     return path.find("microsoft.windows.common-controls_6595b64144ccf1df_6.0.") != std::string::npos;
-}
-
-void Pump(DWORD ms) {
-    const DWORD end = GetTickCount() + ms;
-    do {
-        MSG msg;
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&msg);
-            DispatchMessageA(&msg);
-        }
-        Sleep(5);
-    } while (GetTickCount() < end);
 }
 
 BOOL CALLBACK AddChild(HWND child, LPARAM list) {
