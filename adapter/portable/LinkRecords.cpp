@@ -1,6 +1,8 @@
 // LinkRecords.cpp - see LinkRecords.h.
 #include "adapter/portable/LinkRecords.h"
 
+#include <algorithm>
+
 #include "adapter/portable/Bytes.h"
 
 namespace linkstatus {
@@ -45,6 +47,13 @@ void TakeVendorStatistics(NETWORK_STATISTICS& statistics, const std::array<uint8
 
 void TakeDriverVersion(NETWORK_STATISTICS& statistics, const std::array<uint8_t, ndis::VendorDriverInfoSize>& reply) {
     for (size_t i = 0; i < 4; ++i) statistics.DriverVersion[i] = LoadU16(reply.data() + 18 + 2 * i);
+}
+
+StatusParts ReadParts(int32_t result, const NETWORK_STATUS& status) {
+    if (result == 0) return {true, true};
+    const uint8_t* b = status.Bssid;
+    const bool bssidRead = std::any_of(b, b + sizeof status.Bssid, [](uint8_t x) { return x != 0; });
+    return {bssidRead, false};
 }
 
 }  // namespace linkstatus

@@ -24,4 +24,13 @@ void TakeVendorStatistics(NETWORK_STATISTICS& statistics, const std::array<uint8
 // The four version parts (u16 at 18, 20, 22, 24) from a driver-information reply.
 void TakeDriverVersion(NETWORK_STATISTICS& statistics, const std::array<uint8_t, ndis::VendorDriverInfoSize>& reply);
 
+// What a GetNetworkStatus call filled. It stops at the first link query that fails and returns
+// the IP Helper's error only after every link field is filled (the BSSID is the last of them),
+// so the link can be known while its addresses are not.
+struct StatusParts {
+    bool link = false;
+    bool addresses = false;
+};
+StatusParts ReadParts(int32_t result, const NETWORK_STATUS& status);
+
 }  // namespace linkstatus

@@ -231,13 +231,14 @@ void CLinkInfoPage::HideDetailsAndButtons() {
 void CLinkInfoPage::InformationFill() {
     const AppState& state = host_.State();
     NETWORK_STATUS status{};
-    // A failed query shows as a link that is down and teaches the profile nothing.
-    const bool up = state.adapterBound.load() == 1 && state.linkUp.load() == 1 &&
-                    GetNetworkStatus(AdapterDescription(), &status) == 0;
-    const linkinfo::InformationRows rows = linkinfo::BuildInformationRows(up ? &status : nullptr);
+    const bool up = state.adapterBound.load() == 1 && state.linkUp.load() == 1;
+    const int32_t result = up ? GetNetworkStatus(AdapterDescription(), &status) : ERROR_NOT_READY;
+    const linkinfo::InformationRows rows = linkinfo::InformationRowsFor(up, result, status);
     Fill(List(IDC_INFO_LEFT), rows.left);
     Fill(List(IDC_INFO_RIGHT), rows.right);
-    if (WLAN_PROFILE* profile = host_.InUseProfile(); up && profile) linkinfo::TakeLinkAddressing(status, *profile);
+    // Only a whole answer teaches the profile its addressing.
+    if (WLAN_PROFILE* profile = host_.InUseProfile(); up && result == 0 && profile)
+        linkinfo::TakeLinkAddressing(status, *profile);
 }
 
 void CLinkInfoPage::StatisticsFill() {

@@ -211,6 +211,35 @@ TEST(LinkInfoRows, RowsOfALinkUpAndDown) {
     }
 }
 
+TEST(LinkInfoRows, WhatTheStatusCallReadIsShownEvenWhenItsAddressesFailed) {
+    NETWORK_STATUS read = UpStatus();
+    read.Bssid[0] = 0x00;
+    read.Bssid[5] = 0x33;
+    NETWORK_STATUS stoppedEarly = UpStatus();  // a link query failed: no BSSID
+    const std::array<std::string, 7> wireless{"Connected", "Corner Cafe", "Infrastructure", "54 Mbps",
+                                              "3",         "Disable",     "Open System"};
+    const std::array<std::string, 7> down{"Scanning...", "", "", "", "", "", ""};
+    struct Case {
+        const char* name;
+        bool linkUp;
+        int32_t result;
+        const NETWORK_STATUS& status;
+        std::array<std::string, 7> left;
+        std::array<std::string, 6> right;
+    } cases[] = {
+        {"whole answer", true, 0, read, wireless,
+         {"192.168.7.23", "255.255.255.0", "192.168.7.1", "192.168.7.2", "Enabled", "00-1E-5A-4B-20-11"}},
+        {"IP Helper failed", true, 232, read, wireless, {"", "", "", "", "", "00-1E-5A-4B-20-11"}},
+        {"a link query failed", true, 31, stoppedEarly, down, {"0.0.0.0", "0.0.0.0", "", "", "", ""}},
+        {"link down", false, 0, read, down, {"0.0.0.0", "0.0.0.0", "", "", "", ""}},
+    };
+    for (const Case& c : cases) {
+        const InformationRows rows = InformationRowsFor(c.linkUp, c.result, c.status);
+        EXPECT_EQ(rows.left, c.left) << c.name;
+        EXPECT_EQ(rows.right, c.right) << c.name;
+    }
+}
+
 TEST(LinkInfoRows, AStaticLinkGivesTheProfileItsAddressesADhcpLinkOnlyItsChoice) {
     struct Case {
         const char* name;

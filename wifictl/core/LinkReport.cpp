@@ -104,13 +104,6 @@ std::string ResultText(int32_t result) {
     return text;
 }
 
-StatusParts ReadParts(const LinkView& link) {
-    if (link.statusResult == 0) return {true, true};
-    const uint8_t* b = link.status.Bssid;
-    const bool bssidRead = std::any_of(b, b + sizeof link.status.Bssid, [](uint8_t x) { return x != 0; });
-    return {bssidRead, false};
-}
-
 std::string FormatStatus(const LinkView& link) {
     std::string out;
     const bool connected = Connected(link);

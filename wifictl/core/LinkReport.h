@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 
+#include "adapter/portable/LinkRecords.h"
 #include "adapter/wifiapi.h"
 
 namespace wifictl {
@@ -21,14 +22,9 @@ struct LinkView {
     uint8_t mac[6] = {};   // at the BSSID query while no network is associated
 };
 
-// What GetNetworkStatus filled. It stops at the first link query that fails,
-// and returns the IP Helper's error only after every link field is filled (the
-// BSSID is the last of them), so the link can be known while its addresses are not.
-struct StatusParts {
-    bool link = false;
-    bool addresses = false;
-};
-StatusParts ReadParts(const LinkView& link);
+// What GetNetworkStatus filled: the link can be known while its addresses are not.
+using linkstatus::StatusParts;
+inline StatusParts ReadParts(const LinkView& link) { return linkstatus::ReadParts(link.statusResult, link.status); }
 
 std::string FormatStatus(const LinkView& link);
 // The same as one JSON object, for scripts.

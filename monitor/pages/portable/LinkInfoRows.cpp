@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "adapter/portable/LinkRecords.h"
 #include "monitor/pages/portable/AddressOrder.h"
 
 namespace linkinfo {
@@ -66,6 +67,16 @@ InformationRows BuildInformationRows(const NETWORK_STATUS* s) {
                   FieldText(s->Gateway),      FieldText(s->DhcpServer),
                   !HasAddressing(*s) ? "" : s->DhcpEnabled ? "Enabled" : "Disabled", MacText(s->MacAddress)};
     return rows;
+}
+
+InformationRows InformationRowsFor(bool linkUp, int32_t statusResult, const NETWORK_STATUS& status) {
+    const linkstatus::StatusParts parts =
+        linkUp ? linkstatus::ReadParts(statusResult, status) : linkstatus::StatusParts{};
+    if (!parts.link) return BuildInformationRows(nullptr);
+    if (parts.addresses) return BuildInformationRows(&status);
+    NETWORK_STATUS wireless = status;
+    for (char* text : {wireless.IpAddress, wireless.SubnetMask, wireless.Gateway, wireless.DhcpServer}) text[0] = 0;
+    return BuildInformationRows(&wireless);
 }
 
 bool HasAddressing(const NETWORK_STATUS& s) { return !FieldText(s.IpAddress).empty(); }

@@ -20,6 +20,10 @@ struct InformationRows {
 // adapter unbound), whatever a record would say.
 InformationRows BuildInformationRows(const NETWORK_STATUS* linkUpStatus);
 
+// The rows for what GetNetworkStatus answered while the link is up: the wireless rows from what
+// was read even when the IP Helper failed after them (the address rows then stay empty).
+InformationRows InformationRowsFor(bool linkUp, int32_t statusResult, const NETWORK_STATUS& status);
+
 // The Security row for an authentication mode and encryption kind (Authentication is built beside it).
 std::string SecurityText(uint32_t authMode, uint32_t encryption);
 std::string AuthenticationText(uint32_t authMode, uint32_t encryption);

@@ -46,6 +46,8 @@ DWORD WINAPI OneAdapter(PIP_ADAPTER_INFO info, PULONG size) {
     return ERROR_SUCCESS;
 }
 
+DWORD WINAPI NoAdapters(PIP_ADAPTER_INFO, PULONG) { return ERROR_NO_DATA; }
+
 void StageAdapter(bool dhcp) {
     g_adapter = IP_ADAPTER_INFO{};
     std::strcpy(g_adapter.Description, WIFIAPI_ADAPTER_XP);
@@ -317,6 +319,22 @@ TEST_F(LinkInfoTest, DetailsViewsReadTheLinkIntoTheirLists) {
         EXPECT_TRUE(Visible(page, IDC_AP_PICTURE));
         EXPECT_FALSE(Visible(page, IDC_STATISTICS));
         app_->Supervisor().InUseProfile() = nullptr;
+    });
+}
+
+TEST_F(LinkInfoTest, ALinkWhoseAddressesCannotBeReadShowsItsWirelessRows) {
+    auto app = StartOnCafe();
+    seams::Platform p = seams::Current();
+    p.getAdaptersInfo = &NoAdapters;
+    seams::Replace(p);
+    OpenAndRun([&](CMonitorDlg& w) {
+        CLinkInfoPage& page = w.LinkInfo();
+        LinkUp();
+        Tick(page);
+        Click(page.Handle(), IDC_MORE_INFO);
+        EXPECT_EQ(RowsOf(page.DetailList(IDC_INFO_LEFT)),
+                  (Rows{"Connected", "Corner Cafe", "Infrastructure", "54 Mbps", "3", "Disable", "Open System"}));
+        EXPECT_EQ(RowsOf(page.DetailList(IDC_INFO_RIGHT)), (Rows{"", "", "", "", "", "00-1E-5A-4B-20-11"}));
     });
 }
 
