@@ -42,15 +42,16 @@ struct ListPlace {
     RECT box;
 };
 constexpr ListPlace kLists[] = {
-    {IDC_INFO_LEFT, {137, 221, 225, 330}},
-    {IDC_INFO_RIGHT, {315, 221, 416, 330}},
+    {IDC_INFO_LEFT, {137, 221, 335, 330}},
+    {IDC_INFO_RIGHT, {435, 221, 566, 330}},
     {IDC_STATS_LEFT, {165, 221, 232, 335}},
     {IDC_STATS_RIGHT, {315, 221, 400, 300}},
 };
 constexpr DWORD kListStyle = WS_CHILD | LBS_OWNERDRAWVARIABLE | LBS_HASSTRINGS;
-// The rectangles hold seven rows and a MAC address: at 14 pixels our list rows are 18 pixels high
-// and the seventh row falls off the list. At 11 pixels they are 14 high (98 of 109) and
-// "00-1E-5A-4B-20-11" takes 95 of the 97 pixels. The backgrounds' labels follow that pitch.
+// The rectangles hold seven rows: at 14 pixels our list rows are 18 pixels high and the seventh
+// row falls off the list. At 11 pixels they are 14 high (98 of 109); the information view's lists
+// take the panel's width, so that a MAC address, "255.255.255.255" and most 32-character SSIDs
+// show whole. The backgrounds' labels follow that pitch and those columns.
 constexpr int kListFontHeight = 11;
 
 // The word a button's bitmap shows: the button's window text while it shows that bitmap.

@@ -2,12 +2,16 @@
 #include "monitor/skin/TarnoListCtrl.h"
 
 #include <commctrl.h>
+#include <windowsx.h>
 
 #include <vector>
 
 #include "monitor/skin/portable/SortRules.h"
 
 namespace {
+
+// A report cell keeps a margin of about 6 pixels on each side of its text.
+constexpr int kCellTextMargins = 12;
 
 std::string CellText(HWND list, int row, int column) {
     std::vector<char> buffer(512, 0);
@@ -40,6 +44,58 @@ int CALLBACK CompareRows(LPARAM first, LPARAM second, LPARAM context) {
 
 void CTarnoListCtrl::OnAttached() {
     SendMessageA(Handle(), LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
+    CreateTip();
+}
+
+// One tool whose rectangle and text follow the cell under the pointer: the list's own label tips
+// cover only the first column, and SSIDs and names sit in narrow columns of their own.
+void CTarnoListCtrl::CreateTip() {
+    tip_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP, 0, 0, 0, 0,
+                           Handle(), nullptr, GetModuleHandleA(nullptr), nullptr);
+    if (!tip_) return;
+    TOOLINFOA tool{};
+    tool.cbSize = sizeof tool;
+    tool.hwnd = Handle();
+    tool.uId = 1;
+    tool.lpszText = const_cast<char*>("");
+    SendMessageA(tip_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+    SendMessageA(tip_, TTM_ACTIVATE, FALSE, 0);
+}
+
+void CTarnoListCtrl::FollowPointer(LPARAM point) {
+    LVHITTESTINFO hit{};
+    hit.pt = {GET_X_LPARAM(point), GET_Y_LPARAM(point)};
+    const bool onCell = SendMessageA(Handle(), LVM_SUBITEMHITTEST, 0, reinterpret_cast<LPARAM>(&hit)) >= 0 &&
+                        hit.iItem >= 0 && (hit.flags & LVHT_ONITEM) != 0;
+    const POINT cell = onCell ? POINT{hit.iItem, hit.iSubItem} : POINT{-1, -1};
+    if (cell.x != tipCell_.x || cell.y != tipCell_.y) {
+        tipCell_ = cell;
+        tipText_.clear();
+        RECT box{};
+        if (onCell) {
+            box.top = cell.y;
+            box.left = cell.y == 0 ? LVIR_LABEL : LVIR_BOUNDS;
+            SendMessageA(Handle(), LVM_GETSUBITEMRECT, WPARAM(cell.x), reinterpret_cast<LPARAM>(&box));
+            const std::string text = CellText(Handle(), cell.x, cell.y);
+            const int width = int(SendMessageA(Handle(), LVM_GETSTRINGWIDTHA, 0, reinterpret_cast<LPARAM>(text.c_str())));
+            if (width + kCellTextMargins > box.right - box.left) tipText_ = text;
+        }
+        if (tip_) {
+            SendMessageA(tip_, TTM_POP, 0, 0);
+            TOOLINFOA tool{};
+            tool.cbSize = sizeof tool;
+            tool.hwnd = Handle();
+            tool.uId = 1;
+            tool.rect = box;
+            tool.lpszText = const_cast<char*>(tipText_.c_str());
+            SendMessageA(tip_, TTM_NEWTOOLRECTA, 0, reinterpret_cast<LPARAM>(&tool));
+            SendMessageA(tip_, TTM_UPDATETIPTEXTA, 0, reinterpret_cast<LPARAM>(&tool));
+            SendMessageA(tip_, TTM_ACTIVATE, !tipText_.empty(), 0);
+        }
+    }
+    if (!tip_) return;
+    MSG message{Handle(), WM_MOUSEMOVE, 0, point, 0, {}};
+    SendMessageA(tip_, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&message));
 }
 
 int CTarnoListCtrl::MyInsertColumn(int index, const char* caption, int align, int width, int, int) {
@@ -89,11 +145,13 @@ bool CTarnoListCtrl::MyDeleteItem(int row) {
     const LPARAM id = RowId(row);
     if (SendMessageA(Handle(), LVM_DELETEITEM, WPARAM(row), 0) == 0) return false;
     secondTexts_.erase(id);
+    tipCell_ = {-1, -1};
     return true;
 }
 
 bool CTarnoListCtrl::MyDeleteAllItems() {
     secondTexts_.clear();
+    tipCell_ = {-1, -1};
     return SendMessageA(Handle(), LVM_DELETEALLITEMS, 0, 0) != 0;
 }
 
@@ -121,6 +179,7 @@ void CTarnoListCtrl::Sort(int column, bool ascending, bool numeric) {
     SortContext context{{}, ascending, numeric};
     for (int row = 0; row < ItemCount(); ++row) context.cells[RowId(row)] = CellText(Handle(), row, column);
     SendMessageA(Handle(), LVM_SORTITEMS, reinterpret_cast<WPARAM>(&context), reinterpret_cast<LPARAM>(&CompareRows));
+    tipCell_ = {-1, -1};
 }
 
 int CTarnoListCtrl::ItemCount() const { return int(SendMessageA(Handle(), LVM_GETITEMCOUNT, 0, 0)); }
@@ -133,6 +192,11 @@ LRESULT CTarnoListCtrl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_SETCURSOR && cursor_ && LOWORD(lParam) == HTCLIENT) {
         SetCursor(cursor_);
         return TRUE;
+    }
+    if (message == WM_MOUSEMOVE) FollowPointer(lParam);
+    if (message == WM_DESTROY && tip_) {
+        DestroyWindow(tip_);
+        tip_ = nullptr;
     }
     return Default(message, wParam, lParam);
 }

@@ -30,6 +30,9 @@ public:
     int SelectedRow() const;
     bool GridLines() const;
     HCURSOR Cursor() const { return cursor_; }
+    // The whole text of the cell under the pointer while its column cuts it, shown in a tip
+    // when the pointer rests there; empty over a cell that shows its whole text.
+    const std::string& TipText() const { return tipText_; }
 
 protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -37,9 +40,14 @@ protected:
 
 private:
     LPARAM RowId(int row) const;
+    void CreateTip();
+    void FollowPointer(LPARAM point);
 
     HCURSOR cursor_ = nullptr;  // shared system or resource cursor, not owned
     // Each row carries an id of its own as its item data; its second text is kept by that id.
     LPARAM nextRowId_ = 1;
     std::unordered_map<LPARAM, std::string> secondTexts_;
+    HWND tip_ = nullptr;  // owned tooltip window, destroyed with the list
+    POINT tipCell_{-1, -1};  // row and column the tip stands for
+    std::string tipText_;
 };

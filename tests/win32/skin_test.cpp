@@ -115,6 +115,54 @@ TEST_F(SkinTest, ListControlInsertsReadsSortsAndDeletes) {
     EXPECT_EQ(l.MyInsertItem(5, "late", "", 0), 0) << "past the end appends";
 }
 
+TEST_F(SkinTest, ListControlTipsShowTheWholeTextOfACutCell) {
+    CTarnoListCtrl& l = dialog.list;
+    l.MyInsertColumn(0, "SSID", 0, 90);
+    l.MyInsertColumn(1, "Name", 0, 80);
+    const std::string longSsid = "Velmora-Guest-Network-Floor-3-AB";  // 32 characters
+    l.MyInsertItem(0, longSsid.c_str(), "", 0);
+    l.MySetItemText(0, 1, "Home");
+    l.MyInsertItem(1, "Cafe", "", 0);
+    l.MySetItemText(1, 1, "255.255.255.255 and more");
+    auto centre = [&](int row, int column) {
+        RECT box{};
+        box.top = column;
+        box.left = column == 0 ? LVIR_LABEL : LVIR_BOUNDS;
+        SendMessageA(l.Handle(), LVM_GETSUBITEMRECT, WPARAM(row), reinterpret_cast<LPARAM>(&box));
+        return POINT{(box.left + box.right) / 2, (box.top + box.bottom) / 2};
+    };
+    auto hover = [&](int row, int column) {
+        const POINT at = centre(row, column);
+        SendMessageA(l.Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(at.x, at.y));
+        return l.TipText();
+    };
+    struct Case {
+        int row, column;
+        std::string tip;
+    } cases[] = {
+        {0, 0, longSsid}, {0, 1, ""}, {1, 0, ""}, {1, 1, "255.255.255.255 and more"}, {0, 0, longSsid},
+    };
+    for (const Case& c : cases) EXPECT_EQ(hover(c.row, c.column), c.tip) << c.row << "," << c.column;
+    SendMessageA(l.Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(5, 150));
+    EXPECT_EQ(l.TipText(), "") << "below the rows";
+
+    // With the pointer resting on the cut cell, the tip shows its whole text.
+    POINT at = centre(0, 0);
+    ClientToScreen(l.Handle(), &at);
+    SetCursorPos(at.x, at.y);
+    HWND tip = nullptr;
+    for (int i = 0; i < 60 && !tip; ++i) {
+        Pump(50);
+        tip = FindWindowA(TOOLTIPS_CLASSA, nullptr);
+        if (tip && !IsWindowVisible(tip)) tip = nullptr;
+    }
+    ASSERT_NE(tip, nullptr);
+    char text[80] = {};
+    GetWindowTextA(tip, text, sizeof text);
+    EXPECT_EQ(text, longSsid);
+    SetCursorPos(0, 0);
+}
+
 TEST_F(SkinTest, ListControlSortsManyRowsWithTheirCellsAndSecondTexts) {
     // Enough rows for a merge sort to hold rows half-way: each row must move as a whole.
     CTarnoListCtrl& l = dialog.list;

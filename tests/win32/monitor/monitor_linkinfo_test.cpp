@@ -338,6 +338,41 @@ TEST_F(LinkInfoTest, ALinkWhoseAddressesCannotBeReadShowsItsWirelessRows) {
     });
 }
 
+TEST_F(LinkInfoTest, TheLongestValuesShowWhole) {
+    const char* ssid = "Velmora-Guest-Network-Floor-3-AB";  // 32 characters
+    LoadScenario(std::string("adapter mac=00:1E:5A:DD:DD:DD\nnetwork ssid=\"") + ssid +
+                 "\" bssid=00:13:10:55:66:77 channel=14 rssi=-52 security=open\n");
+    StageAdapter(false);
+    for (char* text : {g_adapter.IpAddressList.IpAddress.String, g_adapter.IpAddressList.IpMask.String,
+                       g_adapter.GatewayList.IpAddress.String})
+        std::strcpy(text, "255.255.255.255");
+    StoreCurrentProfile(OpenProfile("Longest", ssid, 14));
+    auto app = Start();
+    OpenAndRun([&](CMonitorDlg& w) {
+        CLinkInfoPage& page = w.LinkInfo();
+        LinkUp();
+        Tick(page);
+        Click(page.Handle(), IDC_MORE_INFO);
+        EXPECT_EQ(RowsOf(page.DetailList(IDC_INFO_RIGHT))[5], "00-1E-5A-DD-DD-DD");
+        for (int id : {IDC_INFO_LEFT, IDC_INFO_RIGHT}) {
+            const CTarnoListBox* list = page.DetailList(id);
+            RECT client;
+            GetClientRect(list->Handle(), &client);
+            HDC dc = GetDC(list->Handle());
+            HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(list->Handle(), WM_GETFONT, 0, 0)));
+            for (const std::string& row : RowsOf(list)) {
+                SIZE size{};
+                GetTextExtentPoint32A(dc, row.c_str(), int(row.size()), &size);
+                EXPECT_LE(size.cx, client.right) << row;
+            }
+            SelectObject(dc, old);
+            ReleaseDC(list->Handle(), dc);
+        }
+        Pump(300);
+        SaveScreenshot(w.Handle(), "link-information-longest");
+    });
+}
+
 TEST_F(LinkInfoTest, LinkDownRowsLeaveTheProfileAsItWas) {
     StageAdapter(false);
     auto app = StartOnCafe();
