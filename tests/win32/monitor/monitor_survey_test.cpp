@@ -438,6 +438,31 @@ TEST_F(SurveyTest, PictureOfTheDefaultEnvironmentWithARowSelected) {
     });
 }
 
+TEST_F(SurveyTest, ALongSsidShowsWholeInItsTipAndDetails) {
+    const std::string ssid = "Velmora-Guest-Network-Floor-3-AB";  // 32 characters
+    LoadScenario("network ssid=\"" + ssid + "\" bssid=00:13:10:55:66:77 channel=14 rssi=-52 security=open\n");
+    auto app = Start();
+    OpenAndRun([&](CMonitorDlg& w) {
+        Survey(w);
+        CSiteSurveyPage& page = w.SiteSurvey();
+        ASSERT_TRUE(Select(page.List(), ssid));
+        EXPECT_EQ(Lines(page.Details()).at(0), ssid);
+        RECT cell{};
+        cell.left = LVIR_LABEL;
+        SendMessageA(page.List().Handle(), LVM_GETSUBITEMRECT, 0, reinterpret_cast<LPARAM>(&cell));
+        POINT at{(cell.left + cell.right) / 2, (cell.top + cell.bottom) / 2};
+        ClientToScreen(page.List().Handle(), &at);
+        SetCursorPos(at.x, at.y);
+        Pump(2000, [&] {
+            HWND tip = FindWindowA(TOOLTIPS_CLASSA, nullptr);
+            return tip && IsWindowVisible(tip);
+        });
+        EXPECT_EQ(page.List().TipText(), ssid);
+        SaveScreenshot(w.Handle(), "site-survey-long-ssid");
+        SetCursorPos(0, 0);
+    });
+}
+
 TEST_F(SurveyTest, EachHeaderSortsItsColumnBothWays) {
     auto app = Start();
     OpenAndRun([&](CMonitorDlg& w) {
