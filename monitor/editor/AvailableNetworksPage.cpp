@@ -19,18 +19,8 @@ namespace {
 // The list's columns (pixels) and the headers above them, which the artwork draws at these widths.
 constexpr int kColumnWidths[5] = {93, 25, 38, 65, 110};
 constexpr int kListX = 16, kListY = 64, kHeaderY = 44, kHeaderHeight = 20;
-constexpr int kHeaderX(int column) {
-    int x = kListX + 1;  // inside the list's border
-    for (int i = 0; i < column; ++i) x += kColumnWidths[i];
-    return x;
-}
 
 constexpr Placement kLayout[] = {
-    {IDC_NETWORKS_HEADER_SSID, kHeaderX(0), kHeaderY, kColumnWidths[0], kHeaderHeight},
-    {IDC_NETWORKS_HEADER_CHANNEL, kHeaderX(1), kHeaderY, kColumnWidths[1], kHeaderHeight},
-    {IDC_NETWORKS_HEADER_SIGNAL, kHeaderX(2), kHeaderY, kColumnWidths[2], kHeaderHeight},
-    {IDC_NETWORKS_HEADER_SECURITY, kHeaderX(3), kHeaderY, kColumnWidths[3], kHeaderHeight},
-    {IDC_NETWORKS_HEADER_MAC, kHeaderX(4), kHeaderY, kColumnWidths[4], kHeaderHeight},
     {IDC_NETWORKS_LIST, kListX, kListY, 335, 160},
     {IDC_NETWORKS_ANIMATION, kListX + 143, kListY + 56, 48, 48},
     {IDC_NETWORKS_CONNECT, 380, 64, 170, 26},
@@ -107,6 +97,7 @@ void CAvailableNetworksPage::OnInitPage() {
     list_.MyInsertColumn(2, "Signal", 1, kColumnWidths[2], -1, -1);
     list_.MyInsertColumn(3, "Security", 0, kColumnWidths[3], -1, -1);
     list_.MyInsertColumn(4, "MAC Address", 1, kColumnWidths[4], -1, -1);
+    PlaceHeaders();
     list_.MySetGridLines(false);
     list_.MySetStandardCursor(kArrowCursor);
     list_.MySetBackColor(RGB(255, 255, 255));
@@ -119,6 +110,20 @@ void CAvailableNetworksPage::OnInitPage() {
         EnableSurveyControls(false);
         list_.MySetGridLines(true);
         list_.MyDeleteAllItems();
+    }
+}
+
+// Each header lies over its column, from the list's client edge whatever border its style draws:
+// the separators then meet the grid lines.
+void CAvailableNetworksPage::PlaceHeaders() {
+    POINT origin{0, 0};
+    MapWindowPoints(list_.Handle(), Handle(), &origin, 1);
+    int x = origin.x;
+    for (const HeaderSort& header : kHeaderSorts) {
+        const int width = kColumnWidths[header.column];
+        if (HWND control = GetDlgItem(Handle(), header.id))
+            SetWindowPos(control, nullptr, x, kHeaderY, width, kHeaderHeight, SWP_NOZORDER | SWP_NOACTIVATE);
+        x += width;
     }
 }
 

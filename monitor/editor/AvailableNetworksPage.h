@@ -43,6 +43,7 @@ private:
     void ManualSetup();
     void Exit();
     void SortBy(int header);
+    void PlaceHeaders();
     void EnableSurveyControls(bool enable);
 
     bool firstRun_;

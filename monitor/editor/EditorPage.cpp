@@ -105,11 +105,21 @@ void CEditorPage::Discard(CEditorPage* page) {
 }
 
 bool CEditorPage::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    if (message == WM_SHOWWINDOW) RepaintBesidePage();
     if (message != WM_DISCARD_SUCCESSOR || wParam >= successors_.size()) return false;
     // A page that Next made again since the Back stays.
     if (generations_[wParam] == unsigned(lParam)) successors_[wParam].reset();
     result = 0;
     return true;
+}
+
+// A page from the window's left edge that ends short of its right one: the window fills the strip
+// beside it while it shows, and its own background once it hides.
+void CEditorPage::RepaintBesidePage() const {
+    const geometry::Rect r = PageRect();
+    if (r.x != 0 || r.x + r.width >= geometry::WindowWidth) return;
+    const RECT strip{r.x + r.width, r.y, geometry::WindowWidth, r.y + r.height};
+    InvalidateRect(host_.Window(), &strip, TRUE);
 }
 
 HBRUSH CEditorPage::OnControlColor(HDC dc, HWND control, UINT message) {

@@ -56,10 +56,11 @@ public:
     virtual void OnAdapterUsable(bool /*usable*/) {}
     // Shown again by the Back of the page after it.
     virtual void OnShownAgain() {}
+    // Where the page lies in the monitor window.
+    virtual geometry::Rect PageRect() const { return geometry::EditorPage; }
 
 protected:
     IMonitorHost& Host() const { return host_; }
-    virtual geometry::Rect PageRect() const { return geometry::EditorPage; }
     virtual std::span<const Placement> Layout() const = 0;
     // Back and Next by default.
     virtual std::span<const ButtonLook> Buttons() const;
@@ -80,6 +81,7 @@ protected:
     bool OnInitDialog() final;
     bool OnCommand(int id, int code, HWND control) final;
     bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+    void RepaintBesidePage() const;
     HBRUSH OnControlColor(HDC dc, HWND control, UINT message) override;
 
 private:

@@ -8,9 +8,9 @@ class CProfileDonePage : public CEditorPage {
 public:
     // `fromSurvey`: reached through the available networks page's Connect, which offers only Connect.
     CProfileDonePage(IMonitorHost& host, WLAN_PROFILE& record, bool fromSurvey);
+    geometry::Rect PageRect() const override { return geometry::FinalPage; }
 
 protected:
-    geometry::Rect PageRect() const override { return geometry::FinalPage; }
     std::span<const Placement> Layout() const override;
     std::span<const ButtonLook> Buttons() const override;
     void OnInitPage() override;

@@ -277,6 +277,26 @@ bool CMonitorDlg::OnPaint() {
     return true;
 }
 
+bool CMonitorDlg::OnEraseBackground(HDC dc) {
+    const bool drawn = CSkinDialog::OnEraseBackground(dc);
+    FillBesideEditorPage(dc);
+    return drawn;
+}
+
+// The final page covers the window but for a strip of 3 pixels at its right edge: its panel goes
+// on to the edge, from its background's last column.
+void CMonitorDlg::FillBesideEditorPage(HDC dc) const {
+    const CEditorPage* page = editor_ ? editor_->ShownPage() : nullptr;
+    if (!page || !page->HasBackground()) return;
+    const geometry::Rect r = page->PageRect();
+    const int right = r.x + r.width;
+    if (r.x != 0 || right >= geometry::WindowWidth) return;
+    CMemoryDC memory(dc);
+    CSelectObject select(memory.get(), page->Background());
+    StretchBlt(dc, right, r.y, geometry::WindowWidth - right, r.height, memory.get(), r.width - 1, 0, 1, r.height,
+               SRCCOPY);
+}
+
 bool CMonitorDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
     if (message == WM_SYSCOMMAND && (wParam & 0xFFF0) == SC_CLOSE) {
         OnCancel();

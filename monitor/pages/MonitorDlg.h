@@ -78,6 +78,7 @@ protected:
     bool OnInitDialog() override;
     bool OnCommand(int id, int code, HWND control) override;
     bool OnPaint() override;
+    bool OnEraseBackground(HDC dc) override;
     bool OnMouseMove(POINT at, WPARAM keys) override;
     void OnOK() override {}
     void OnCancel() override;
@@ -87,6 +88,7 @@ protected:
 private:
     void CreatePages();
     void PlaceOnScreen();
+    void FillBesideEditorPage(HDC dc) const;
     void SetTabBitmaps(int link, int survey, int profiles);
     void StartFirstRun();
     void OnTab(int page);

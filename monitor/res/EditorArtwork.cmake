@@ -60,15 +60,16 @@ editor_art_button(IDB_NETWORKS_MANUAL_HOVER 170 26 "Manual Setup" ${PRIMARY_HOVE
 editor_art_button(IDB_NETWORKS_EXIT 170 26 "Exit" ${SECONDARY} ${PANEL})
 editor_art_button(IDB_NETWORKS_EXIT_HOVER 170 26 "Exit" ${SECONDARY_HOVER} ${PANEL})
 
-# The headers of the available networks list, each as wide as its column (93, 25, 38, 65, 110).
-function(editor_art_header name w label)
-  math(EXPR sep "${w} - 1")
+# The headers of the available networks list, each as wide as its column (93, 25, 38, 65, 110) and
+# over it. The list draws the line between two columns on the right one's first pixel: each header
+# but the first carries its separator there.
+function(editor_art_header name w label sep)
   math(EXPR cx "${w} / 2")
   wifi_art(${name} BITMAP art/list-header.svg.in SIZE ${w} 20 PARAMS W=${w} SEP=${sep} CX=${cx} "LABEL=${label}")
 endfunction()
 
-editor_art_header(IDB_NETWORKS_HEADER_SSID 93 "SSID")
-editor_art_header(IDB_NETWORKS_HEADER_CHANNEL 25 "CH")
-editor_art_header(IDB_NETWORKS_HEADER_SIGNAL 38 "Signal")
-editor_art_header(IDB_NETWORKS_HEADER_SECURITY 65 "Security")
-editor_art_header(IDB_NETWORKS_HEADER_MAC 110 "MAC Address")
+editor_art_header(IDB_NETWORKS_HEADER_SSID 93 "SSID" -1)
+editor_art_header(IDB_NETWORKS_HEADER_CHANNEL 25 "CH" 0)
+editor_art_header(IDB_NETWORKS_HEADER_SIGNAL 38 "Signal" 0)
+editor_art_header(IDB_NETWORKS_HEADER_SECURITY 65 "Security" 0)
+editor_art_header(IDB_NETWORKS_HEADER_MAC 110 "MAC Address" 0)

@@ -432,6 +432,16 @@ TEST_F(EditorFixture, SaveWritesTheProfileAndShowsTheFinalPage) {
         EXPECT_TRUE(ShowsBitmap(done, IDB_DONE_PAGE));
         EXPECT_FALSE(w.IsItemVisible(IDC_CLOSE)) << "the close control hides";
         EXPECT_EQ(app_->State().firstStart, 0);
+        // The window's last 3 pixels beside the page go on with the page's panel.
+        Pump(200);
+        HDC screen = GetDC(nullptr);
+        for (int y : {40, 110, 200, 400}) {
+            POINT page{577, y}, strip{579, y};
+            ClientToScreen(w.Handle(), &page);
+            ClientToScreen(w.Handle(), &strip);
+            EXPECT_EQ(GetPixel(screen, strip.x, strip.y), GetPixel(screen, page.x, page.y)) << "y " << y;
+        }
+        ReleaseDC(nullptr, screen);
         Picture(w, "editor-done");
 
         WLAN_PROFILE stored;
@@ -641,6 +651,24 @@ TEST_F(EditorFixture, AvailableNetworksListScansSortsAndFollowsTheAdapter) {
         EXPECT_EQ(list.MyGetItemText(0, 0), "Campus-Secure");
         Click(page, IDC_NETWORKS_HEADER_SSID);
         EXPECT_EQ(list.MyGetItemText(0, 0), "Velmora-Home");
+        // Each header lies over its column, the last one ending at the list's client edge.
+        POINT column{0, 0};
+        ClientToScreen(list.Handle(), &column);
+        const int headers[] = {IDC_NETWORKS_HEADER_SSID, IDC_NETWORKS_HEADER_CHANNEL, IDC_NETWORKS_HEADER_SIGNAL,
+                               IDC_NETWORKS_HEADER_SECURITY, IDC_NETWORKS_HEADER_MAC};
+        for (int i = 0; i < 5; ++i) {
+            RECT header;
+            GetWindowRect(page->Item(headers[i]), &header);
+            const int width = int(SendMessageA(list.Handle(), LVM_GETCOLUMNWIDTH, WPARAM(i), 0));
+            EXPECT_EQ(header.left, column.x) << "header " << i;
+            EXPECT_EQ(header.right - header.left, width) << "header " << i;
+            column.x += width;
+        }
+        RECT client;
+        GetClientRect(list.Handle(), &client);
+        POINT clientRight{client.right, 0};
+        ClientToScreen(list.Handle(), &clientRight);
+        EXPECT_EQ(column.x, clientRight.x) << "the headers span the list";
         Picture(w, "editor-available-networks");
 
         // The adapter goes (message 5120): no list, no scanning controls; it comes back: a scan.
