@@ -11,6 +11,9 @@ struct AppState {
     std::atomic<int32_t> deviceState{-1};  // 0 adapter lost, 1 present, 2 to be bound again
     std::atomic<uint8_t> adapterBound{0};
     std::atomic<uint8_t> linkUp{0};
+    // Connect requests so far, and the last one whose worker has asked the adapter to connect.
+    std::atomic<uint32_t> connectRequests{0};
+    std::atomic<uint32_t> connectIssued{0};
     std::atomic<const uint8_t*> currentSurvey{nullptr};  // the scan buffer filled last; not owned
     WLAN_PROFILE* currentProfile = nullptr;              // read from CurProfile; owned by the supervisor
     // The whole performance counter: its low 32 bits wrap every few minutes (at 10 MHz every

@@ -30,6 +30,7 @@ struct CConnectionSupervisor::WorkerArgs {
     std::atomic<WLAN_PROFILE*>* slot;
     std::shared_ptr<Worker> self;
     std::shared_ptr<Worker> previous;  // cancelled; this worker talks to the adapter once it stopped
+    uint32_t request;                  // its number among the connect requests
 };
 
 namespace {
@@ -191,7 +192,7 @@ void CConnectionSupervisor::StartConnectWorker(WLAN_PROFILE* profile) {
     auto next = std::make_shared<Worker>();
     if (!next->cancel) return;
     ++runningWorkers_;
-    auto* args = new WorkerArgs{this, &workerSlot_, next, std::move(previous)};
+    auto* args = new WorkerArgs{this, &workerSlot_, next, std::move(previous), ++state_.connectRequests};
     // Suspended until its handle is stored: the next request may wait for it at once.
     next->thread = CreateThread(nullptr, 0, &ConnectWorkerEntry, args, CREATE_SUSPENDED, nullptr);
     if (!next->thread) {
@@ -229,6 +230,7 @@ void CConnectionSupervisor::RunConnectWorker(WorkerArgs& args) {
             ReadBaselines();
         }))
         return;
+    state_.connectIssued = args.request;
     state_.statisticsOffset = 0;
     state_.connectionStart = CounterNow();
     state_.lastStatisticsRead = 0;

@@ -136,6 +136,14 @@ bool CLinkInfoPage::OnInitDialog() {
 
 bool CLinkInfoPage::OnTimer(UINT_PTR) {
     ++refreshTicks_;
+    if (pending_) {
+        const AppState& state = host_.State();
+        if (!linkinfo::PendingLinkUp(*pending_, state.connectIssued.load(), state.linkUp.load() == 1)) {
+            StartTimer(TIMER_LINK_REFRESH, linkinfo::PendingPollMs);
+            return true;
+        }
+        pending_.reset();
+    }
     if (layOutPending_) LayOutStatusView();
     if (statusView_)
         StatusRefresh();
@@ -451,6 +459,8 @@ void CLinkInfoPage::ShowConnectionPending() {
     SetMeters(0);
     Redraw();
     status_.compare = statusView_;
+    pending_ = linkinfo::PendingWatch{host_.State().connectRequests.load()};
+    StartTimer(TIMER_LINK_REFRESH, linkinfo::PendingPollMs);
 }
 
 void CLinkInfoPage::OnSaveToProfile() {

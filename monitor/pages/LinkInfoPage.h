@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
 #include "adapter/wifiapi.h"
 #include "monitor/pages/MonitorHost.h"
@@ -22,10 +23,14 @@ public:
     explicit CLinkInfoPage(IMonitorHost& host);
 
     // What the window and the frame ask of the page.
-    void StartRefresh(UINT periodMs) { StartTimer(TIMER_LINK_REFRESH, periodMs); }
+    // The frame starts it when a connect worker has ended: a pending display ends then at the latest.
+    void StartRefresh(UINT periodMs) {
+        pending_.reset();
+        StartTimer(TIMER_LINK_REFRESH, periodMs);
+    }
     void StopRefresh() { StopTimer(TIMER_LINK_REFRESH); }
-    // A page started a connection with the in-use profile: show it as pending until the
-    // refreshes show the link.
+    // A page started a connection with the in-use profile: show it as pending until the new
+    // link is up or the connect worker has ended.
     void ShowConnectionPending();
     // The next refresh lays out the status view; `informationChosen` picks the details list.
     void MarkStatusView(bool informationChosen);
@@ -99,6 +104,7 @@ private:
     bool statusView_ = true;
     bool informationChosen_ = true;
     bool layOutPending_ = false;
+    std::optional<linkinfo::PendingWatch> pending_;  // while the pending display shows
     linkinfo::StatusMemory status_;
     linkinfo::StatisticsClock clock_;
     uint64_t counterFrequency_ = 0;

@@ -456,7 +456,6 @@ void CMonitorDlg::CloseEditor() {
 void CMonitorDlg::StartConnection(WLAN_PROFILE& record, const ConnectRequest& request) {
     SwitchTab(IDD_LINK_INFO);
     if (context_.supervisor) context_.supervisor->InUseProfile() = &record;
-    linkInfo_.StopRefresh();
     linkInfo_.ShowConnectionPending();
     RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
     if (context_.state) {

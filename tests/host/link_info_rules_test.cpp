@@ -4,6 +4,7 @@
 
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "monitor/pages/portable/AddressOrder.h"
 #include "monitor/pages/portable/LinkInfoRows.h"
@@ -164,6 +165,34 @@ TEST(LinkInfoRows, SecurityAndAuthenticationFollowTheModeAndCipher) {
             EXPECT_EQ(rows.left[6], c.authentication[encryption]) << c.authMode << "/" << encryption;
         }
     }
+}
+
+TEST(LinkStatusView, APendingDisplayEndsWhenTheRequestedLinkIsUp) {
+    // Each case: the ticks the page sees as (the last request issued, link up), and whether the
+    // display ends at each. The display began with 7 requests made; the page's request is 8.
+    struct Tick {
+        uint32_t issued;
+        bool up;
+        bool ends;
+    };
+    struct Case {
+        const char* name;
+        std::vector<Tick> ticks;
+    } cases[] = {
+        {"old link still up, then down, then the new one", {{7, true, false}, {7, false, false}, {8, true, true}}},
+        {"up again before the worker asked", {{7, false, false}, {7, true, false}, {8, true, true}}},
+        {"asked, but the link was never seen down", {{8, true, false}, {8, true, false}}},
+        {"an older worker's connect", {{7, false, false}, {6, true, false}}},
+        {"a later request's connect", {{7, false, false}, {9, true, true}}},
+        {"no link yet", {{8, false, false}, {8, false, false}}},
+    };
+    for (const Case& c : cases) {
+        PendingWatch watch{7};
+        for (size_t i = 0; i < c.ticks.size(); ++i)
+            EXPECT_EQ(PendingLinkUp(watch, c.ticks[i].issued, c.ticks[i].up), c.ticks[i].ends) << c.name << ", tick " << i;
+    }
+    PendingWatch wrapped{0xFFFFFFFFu, true};
+    EXPECT_TRUE(PendingLinkUp(wrapped, 0, true)) << "request numbers wrap";
 }
 
 TEST(LinkInfoRows, RowsOfALinkUpAndDown) {

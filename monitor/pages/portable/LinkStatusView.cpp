@@ -81,4 +81,13 @@ PendingView DecidePending(uint32_t associationMode) {
     return {false, IDB_LINK_ADHOC_DOWN, IDR_GIF_NO_LINK, HeadlineAdhoc, SentenceNoAdhoc};
 }
 
+bool PendingLinkUp(PendingWatch& watch, uint32_t connectIssued, bool linkUp) {
+    if (!linkUp) {
+        watch.sawDown = true;
+        return false;
+    }
+    // Request numbers wrap after four thousand million connects: compare by distance.
+    return watch.sawDown && int32_t(connectIssued - watch.requestsAtStart) > 0;
+}
+
 }  // namespace linkinfo

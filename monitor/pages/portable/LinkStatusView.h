@@ -65,4 +65,15 @@ struct PendingView {
 // By the profile's AssociationMode: 0 and 2 are ad hoc, anything else infrastructure.
 PendingView DecidePending(uint32_t associationMode);
 
+// While a connection is pending the page looks often and ends the pending display as soon as the
+// new link is up, not only when the connect worker has ended: once the worker of a request made
+// after the display began has asked the adapter to connect, and after the link was seen down since
+// the display began (an "up" seen before that is the old link's).
+struct PendingWatch {
+    uint32_t requestsAtStart = 0;  // connect requests when the display began
+    bool sawDown = false;
+};
+inline constexpr unsigned PendingPollMs = 250;
+bool PendingLinkUp(PendingWatch& watch, uint32_t connectIssued, bool linkUp);
+
 }  // namespace linkinfo

@@ -429,9 +429,48 @@ TEST_F(LinkInfoTest, ConnectionPendingShowsInBothViews) {
                 for (int id : {IDC_MORE_INFO, IDC_STATISTICS, IDC_SAVE_TO_PROFILE}) EXPECT_TRUE(Visible(page, id)) << id;
                 for (int id : {IDC_HEADLINE, IDC_AP_PICTURE, IDC_ADHOC_PICTURE}) EXPECT_FALSE(Visible(page, id)) << id;
                 Tick(page);
+                EXPECT_EQ(page.DetailList(IDC_INFO_LEFT)->Count(), 0) << "the old link's up ends nothing";
+                w.StartLinkInfoRefresh(100);  // the connect worker ended
+                Tick(page);
                 EXPECT_EQ(page.DetailList(IDC_INFO_LEFT)->Count(), 7) << "the next refresh fills it";
             }
         }
+        app_->Supervisor().InUseProfile() = nullptr;
+    });
+}
+
+TEST_F(LinkInfoTest, AfterAConnectThePageShowsTheLinkWhenTheTrayDoes) {
+    auto app = StartOnCafe();
+    OpenAndRun([&](CMonitorDlg& w) {
+        CLinkInfoPage& page = w.LinkInfo();
+        LinkUp();
+        TickWithProbe(page);
+        // The connect worker's waits take their real time, as the frame's poll and the page's refresh do.
+        recorder_.OnMonitorWait([](uint32_t ms, HANDLE cancel) {
+            if (cancel)
+                WaitForSingleObject(cancel, ms);
+            else
+                Sleep(ms);
+        });
+        WLAN_PROFILE record = OpenProfile("Cafe", "Corner Cafe", 3);
+        const DWORD start = GetTickCount();
+        w.StartConnection(record, ConnectRequest{"Cafe"});
+        bool sawDown = false;
+        DWORD trayAt = 0, pageAt = 0, workerEndAt = 0;
+        Pump(12000, [&] {
+            const DWORD now = GetTickCount() - start;
+            if (app_->State().linkUp == 0) sawDown = true;
+            if (!trayAt && sawDown && app_->State().linkUp == 1) trayAt = now;
+            if (!pageAt && sawDown && page.ShownBackground() == IDB_LINK_INFRA_UP) pageAt = now;
+            if (!workerEndAt && !app_->Supervisor().ConnectWorkerRunning()) workerEndAt = now;
+            return pageAt && workerEndAt;
+        });
+        std::printf("connect click -> tray link %lu ms, page \"connected\" %lu ms, worker ended %lu ms\n", trayAt,
+                    pageAt, workerEndAt);
+        ASSERT_NE(trayAt, 0u);
+        ASSERT_NE(pageAt, 0u);
+        EXPECT_LE(pageAt, trayAt + 600) << "the page follows the link within its pending poll";
+        EXPECT_LT(pageAt, workerEndAt) << "not only once the worker has ended";
         app_->Supervisor().InUseProfile() = nullptr;
     });
 }
