@@ -407,3 +407,104 @@ TEST_F(ConnectionEngineTest, ConcurrentConnectsEndLinkedToOneRequestWithItsOwnSe
     EXPECT_EQ(unlinked, 0) << "every round ends linked to a requested network";
     EXPECT_EQ(mixed, 0) << "a round's calls are whole sequences, one per caller, and the link is the last one's";
 }
+
+namespace {
+
+// Another caller holding the adapter: a thread of its own that takes the mutex by its name and
+// keeps it until released, or ends holding it, as a caller that died mid-sequence does.
+class CLockHolder {
+public:
+    explicit CLockHolder(bool dies) : dies_(dies) {
+        taken_ = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+        release_ = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+        thread_ = CreateThread(nullptr, 0, &Entry, this, 0, nullptr);
+        EXPECT_EQ(WaitForSingleObject(taken_, 2000), WAIT_OBJECT_0) << "the lock is free";
+        if (dies_) {
+            EXPECT_EQ(WaitForSingleObject(thread_, 5000), WAIT_OBJECT_0);
+        }
+    }
+    ~CLockHolder() {
+        SetEvent(release_);
+        WaitForSingleObject(thread_, 5000);
+        CloseHandle(thread_);
+        CloseHandle(release_);
+        CloseHandle(taken_);
+    }
+    CLockHolder(const CLockHolder&) = delete;
+    CLockHolder& operator=(const CLockHolder&) = delete;
+
+private:
+    static DWORD WINAPI Entry(void* p) {
+        auto* self = static_cast<CLockHolder*>(p);
+        HANDLE mutex = CreateMutexA(nullptr, FALSE, AdapterLockName);
+        if (!mutex || WaitForSingleObject(mutex, 1000) != WAIT_OBJECT_0) return 1;  // not free: a sequence kept it
+        SetEvent(self->taken_);
+        if (self->dies_) return 0;  // ends owning it: the mutex is abandoned
+        WaitForSingleObject(self->release_, INFINITE);
+        ReleaseMutex(mutex);
+        CloseHandle(mutex);
+        return 0;
+    }
+
+    bool dies_;
+    HANDLE taken_ = nullptr, release_ = nullptr, thread_ = nullptr;
+};
+
+// The lock's waits, shortened to 300 ms; the bounds asked for are kept.
+std::vector<DWORD> g_lockWaits;
+DWORD WINAPI ShortLockWait(HANDLE handle, DWORD ms) {
+    g_lockWaits.push_back(ms);
+    return WaitForSingleObject(handle, ms < 300 ? ms : 300);
+}
+
+}  // namespace
+
+TEST_F(ConnectionEngineTest, AHeldLockTimesOutWithTheUsualFailureAndNoOid) {
+    seams::Platform platform = seams::Current();
+    platform.waitForObject = &ShortLockWait;
+    const seams::Platform previous = seams::Replace(platform);
+    g_lockWaits.clear();
+    {
+        const CLockHolder other(false);
+        WLAN_PROFILE p = Profile("Corner Cafe");
+        const DWORD start = GetTickCount();
+        EXPECT_EQ(ConnectToNetwork(&p), 1);
+        EXPECT_EQ(Disconnect(), ndis::StatusFailure);
+        EXPECT_GE(GetTickCount() - start, 2 * 300u - 40) << "each waited for the other caller";
+        EXPECT_TRUE(Journal().empty()) << "nothing reaches the adapter without the lock";
+    }
+    seams::Replace(previous);
+    ASSERT_EQ(g_lockWaits.size(), 2u);
+    for (DWORD ms : g_lockWaits) EXPECT_NE(ms, INFINITE) << "a stuck caller must not hang the next one";
+}
+
+TEST_F(ConnectionEngineTest, TheLockOutlivesACallerThatDiedAndEveryPathReleasesIt) {
+    {
+        const CLockHolder died(true);
+        WLAN_PROFILE p = Profile("Corner Cafe");
+        EXPECT_EQ(ConnectToNetwork(&p), 0) << "an abandoned lock is taken over";
+        EXPECT_EQ(MediaAfterAssociation(), ndis::MediaConnected);
+    }
+    struct Case {
+        const char* what;
+        int32_t (*run)();
+        int32_t result;
+    };
+    const Case cases[] = {
+        {"connect", [] { WLAN_PROFILE p = Profile("Corner Cafe"); return ConnectToNetwork(&p); }, 0},
+        {"refused credentials",
+         [] {
+             WLAN_PROFILE p = Profile("Velmora-Home", 4);
+             std::strcpy(p.PassPhrase, "lantern-orchard-42");
+             nvxsimFailNext(NVXSIM_CALL_CREDENTIALS, nvxsim::StatusFailure, 1);
+             return ConnectToNetwork(&p);
+         },
+         1},
+        {"disconnect", [] { return Disconnect(); }, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        EXPECT_EQ(c.run(), c.result);
+        const CLockHolder next(false);
+    }
+}
