@@ -3,6 +3,7 @@
 
 #include <cstring>
 
+#include "adapter/AdapterLock.h"
 #include "adapter/nvx/nvxapi.h"
 #include "adapter/portable/Bytes.h"
 #include "adapter/portable/ConnectSequence.h"
@@ -42,6 +43,9 @@ int32_t __cdecl ConnectToNetwork(const WLAN_PROFILE* profile) {
     if (!profile) return 1;
     std::vector<connect::Step> steps = connect::ConnectSteps(*profile);
     if (steps.empty()) return 1;
+    // Another caller's sequence interleaved with ours would leave the adapter with a mix of both.
+    const adapterlock::CSequenceLock lock;
+    if (!lock.held()) return 1;
     for (connect::Step& step : steps) {
         if (!Issue(step)) return 1;  // the rest of the sequence is not issued
     }
@@ -49,6 +53,8 @@ int32_t __cdecl ConnectToNetwork(const WLAN_PROFILE* profile) {
 }
 
 int32_t __cdecl Disconnect(void) {
+    const adapterlock::CSequenceLock lock;
+    if (!lock.held()) return ndis::StatusFailure;
     const auto dummy = connect::SsidRecord(connect::DummySsid, sizeof connect::DummySsid - 1);
     SetOid(oid::Ssid, dummy.data(), uint32_t(dummy.size()));
     return SetOid(oid::Disassociate, nullptr, 0);

@@ -9,7 +9,7 @@ uint32_t RealTickMs() { return ::GetTickCount(); }
 
 Platform& Table() {
     static Platform platform{&RealSleep, &::GetAdaptersInfo, &::GetPerAdapterInfo, &::IpReleaseAddress,
-                             &::IpRenewAddress, &RealTickMs, &::GetVersionExA};
+                             &::IpRenewAddress, &RealTickMs, &::GetVersionExA, &::WaitForSingleObject};
     return platform;
 }
 

@@ -21,6 +21,8 @@ struct Platform {
     uint32_t (*tickMs)();
     // A process reads its version once at start: tests give the service-pack texts here.
     BOOL(WINAPI* getVersionExA)(LPOSVERSIONINFOA info);
+    // The adapter lock's bounded wait: tests see it time out without sitting through it.
+    DWORD(WINAPI* waitForObject)(HANDLE handle, DWORD ms);
 };
 
 // Current platform calls (real by default).

@@ -30,6 +30,9 @@ inline constexpr uint32_t VendorDriverInfo = 0xFF01800A;
 
 namespace ndis {
 
+// NDIS_STATUS_FAILURE: what the driver answers for a request it could not carry out.
+inline constexpr int32_t StatusFailure = int32_t(0xC0000001);
+
 inline constexpr uint32_t MediaConnected = 0;
 inline constexpr uint32_t MediaDisconnected = 1;
 

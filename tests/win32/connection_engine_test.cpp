@@ -1,8 +1,10 @@
 // ConnectToNetwork, Disconnect and GetConnectionStatus against the simulated adapter's journal.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -254,4 +256,255 @@ TEST_F(ConnectionEngineTest, ConnectionStatusReadsTheMediaState) {
     DisconnectToAdapter();
     EXPECT_EQ(GetConnectionStatus(&state), nvxsim::StatusAdapterNotReady);
     EXPECT_NE(GetConnectionStatus(nullptr), 0);
+}
+
+namespace {
+
+// Every OID set takes real time, so sequences that overlap do interleave.
+constexpr const char* kCrowdScenario =
+    "adapter present=yes\n"
+    "timing associate-ms=50 scan-ms=50 background-scan-ms=0 set-ms=2\n"
+    "network ssid=Open bssid=00:14:6C:00:02:01 channel=1\n"
+    "network ssid=Wep bssid=00:14:6C:00:02:02 channel=6 security=wep wep-key=0A1B2C3D4E\n"
+    "network ssid=HomeA bssid=00:14:6C:00:02:03 channel=11 security=wpa2-ccmp passphrase=\"alpha-passphrase\"\n"
+    "network ssid=HomeB bssid=00:14:6C:00:02:04 channel=3 security=wpa-tkip passphrase=\"bravo-passphrase\"\n";
+
+std::vector<WLAN_PROFILE> CrowdProfiles() {
+    std::vector<WLAN_PROFILE> profiles;
+    profiles.push_back(Profile("Open"));
+    WLAN_PROFILE wep = Profile("Wep", 1);
+    wep.DefaultKeyId = 1;
+    wep.EncryptionLevel = 1;
+    wep.IsKeyHexed = 1;
+    std::strcpy(wep.WEPKey[1], "0A1B2C3D4E");
+    profiles.push_back(wep);
+    WLAN_PROFILE homeA = Profile("HomeA", 4);
+    homeA.EncryptionLevel = 6;
+    std::strcpy(homeA.PassPhrase, "alpha-passphrase");
+    profiles.push_back(homeA);
+    WLAN_PROFILE homeB = Profile("HomeB", 2);
+    homeB.EncryptionLevel = 5;
+    std::strcpy(homeB.PassPhrase, "bravo-passphrase");
+    profiles.push_back(homeB);
+    WLAN_PROFILE cell = Profile("OwnCell", 0, 2);  // a new ad hoc cell: the channel's query and set too
+    cell.Channel = 9;
+    profiles.push_back(cell);
+    return profiles;
+}
+
+bool SameCall(const Call& a, const Call& b) {
+    return a.kind == b.kind && a.oid == b.oid && a.length == b.length && a.status == b.status && a.data == b.data;
+}
+
+// Splits the journal into whole sequences of the known profiles; the profiles' indexes in
+// journal order, or nothing when some stretch is no profile's sequence (interleaved calls).
+std::optional<std::vector<size_t>> WholeSequences(const std::vector<Call>& journal,
+                                                  const std::vector<std::vector<Call>>& sequences) {
+    std::vector<size_t> found;
+    for (size_t at = 0; at < journal.size();) {
+        size_t match = sequences.size();
+        for (size_t p = 0; p < sequences.size() && match == sequences.size(); ++p) {
+            const auto& s = sequences[p];
+            if (at + s.size() <= journal.size() &&
+                std::equal(s.begin(), s.end(), journal.begin() + std::ptrdiff_t(at), SameCall))
+                match = p;
+        }
+        if (match == sequences.size()) return std::nullopt;
+        found.push_back(match);
+        at += sequences[match].size();
+    }
+    return found;
+}
+
+struct CrowdCall {
+    HANDLE go;
+    const WLAN_PROFILE* profile;
+    int32_t result;
+};
+
+DWORD WINAPI CrowdConnect(void* p) {
+    auto* call = static_cast<CrowdCall*>(p);
+    WaitForSingleObject(call->go, INFINITE);
+    call->result = ConnectToNetwork(call->profile);
+    return 0;
+}
+
+std::string LinkedSsid() {
+    ndis::Ssid ssid{};
+    if (GetOid(oid::Ssid, &ssid, sizeof ssid) != 0 || ssid.SsidLength > 32) return "";
+    return std::string(reinterpret_cast<const char*>(ssid.Ssid), ssid.SsidLength);
+}
+
+// The adapter reads back the modes and the cipher that `sequence` set last (a key-absent
+// cipher reads as enabled once linked).
+bool ConfiguredBy(const std::vector<Call>& sequence) {
+    for (uint32_t which : {oid::InfrastructureMode, oid::AuthenticationMode, oid::EncryptionStatus}) {
+        uint32_t set = 0xFF, read = 0xEE;
+        for (const Call& c : sequence)
+            if (c.kind == NVXSIM_SET && c.oid == which) set = U32At(c.data, 0);
+        if (GetOid(which, &read, sizeof read) != 0) return false;
+        if (which == oid::EncryptionStatus && (set == ndis::EncTkipKeyAbsent || set == ndis::EncAesKeyAbsent)) --set;
+        if (set != read) return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+TEST_F(ConnectionEngineTest, ConcurrentConnectsEndLinkedToOneRequestWithItsOwnSettings) {
+    char error[200] = {};
+    ASSERT_EQ(nvxsimLoadScenarioText(kCrowdScenario, error, sizeof error), 0) << error;
+    ASSERT_EQ(ConnectToAdapter(), 0);
+    const std::vector<WLAN_PROFILE> profiles = CrowdProfiles();
+
+    // Each profile's own sequence, issued alone: what a round's journal must be made of.
+    std::vector<std::vector<Call>> sequences;
+    for (const WLAN_PROFILE& p : profiles) {
+        nvxsimClearJournal();
+        ASSERT_EQ(ConnectToNetwork(&p), 0);
+        sequences.push_back(Journal());
+        nvxsimAdvanceClock(100);
+        ASSERT_EQ(LinkedSsid(), p.SSID) << "alone, each profile links";
+    }
+
+    constexpr int kThreads = 20, kRounds = 10;
+    int unlinked = 0, mixed = 0;
+    const DWORD start = GetTickCount();
+    for (int round = 0; round < kRounds; ++round) {
+        nvxsimClearJournal();
+        HANDLE go = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+        ASSERT_NE(go, nullptr);
+        std::vector<CrowdCall> calls(kThreads);
+        std::vector<HANDLE> threads;
+        for (int i = 0; i < kThreads; ++i) {
+            calls[size_t(i)] = CrowdCall{go, &profiles[size_t(i) % profiles.size()], -1};
+            HANDLE t = CreateThread(nullptr, 0, &CrowdConnect, &calls[size_t(i)], 0, nullptr);
+            ASSERT_NE(t, nullptr);
+            threads.push_back(t);
+        }
+        SetEvent(go);
+        ASSERT_EQ(WaitForMultipleObjects(DWORD(threads.size()), threads.data(), TRUE, 30000), WAIT_OBJECT_0);
+        for (HANDLE t : threads) CloseHandle(t);
+        CloseHandle(go);
+        for (const CrowdCall& c : calls) EXPECT_EQ(c.result, 0);
+
+        const auto order = WholeSequences(Journal(), sequences);
+        nvxsimAdvanceClock(100);  // past the association delay
+        const std::string linked = LinkedSsid();
+        size_t owner = profiles.size();
+        for (size_t p = 0; p < profiles.size(); ++p)
+            if (linked == profiles[p].SSID) owner = p;
+        if (owner == profiles.size()) {
+            ++unlinked;
+        } else if (!order || order->size() != size_t(kThreads) || order->back() != owner ||
+                   !ConfiguredBy(sequences[owner])) {
+            ++mixed;  // linked, but the calls overlapped or a neighbour's settings stayed
+        }
+    }
+    const DWORD perRound = (GetTickCount() - start) / kRounds;
+    std::printf("%d threads, %d rounds: %d without a link, %d with overlapped calls or mixed settings; %lu ms/round\n",
+                kThreads, kRounds, unlinked, mixed, static_cast<unsigned long>(perRound));
+    EXPECT_EQ(unlinked, 0) << "every round ends linked to a requested network";
+    EXPECT_EQ(mixed, 0) << "a round's calls are whole sequences, one per caller, and the link is the last one's";
+}
+
+namespace {
+
+// Another caller holding the adapter: a thread of its own that takes the mutex by its name and
+// keeps it until released, or ends holding it, as a caller that died mid-sequence does.
+class CLockHolder {
+public:
+    explicit CLockHolder(bool dies) : dies_(dies) {
+        taken_ = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+        release_ = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+        thread_ = CreateThread(nullptr, 0, &Entry, this, 0, nullptr);
+        EXPECT_EQ(WaitForSingleObject(taken_, 2000), WAIT_OBJECT_0) << "the lock is free";
+        if (dies_) {
+            EXPECT_EQ(WaitForSingleObject(thread_, 5000), WAIT_OBJECT_0);
+        }
+    }
+    ~CLockHolder() {
+        SetEvent(release_);
+        WaitForSingleObject(thread_, 5000);
+        CloseHandle(thread_);
+        CloseHandle(release_);
+        CloseHandle(taken_);
+    }
+    CLockHolder(const CLockHolder&) = delete;
+    CLockHolder& operator=(const CLockHolder&) = delete;
+
+private:
+    static DWORD WINAPI Entry(void* p) {
+        auto* self = static_cast<CLockHolder*>(p);
+        HANDLE mutex = CreateMutexA(nullptr, FALSE, AdapterLockName);
+        if (!mutex || WaitForSingleObject(mutex, 1000) != WAIT_OBJECT_0) return 1;  // not free: a sequence kept it
+        SetEvent(self->taken_);
+        if (self->dies_) return 0;  // ends owning it: the mutex is abandoned
+        WaitForSingleObject(self->release_, INFINITE);
+        ReleaseMutex(mutex);
+        CloseHandle(mutex);
+        return 0;
+    }
+
+    bool dies_;
+    HANDLE taken_ = nullptr, release_ = nullptr, thread_ = nullptr;
+};
+
+// The lock's waits, shortened to 300 ms; the bounds asked for are kept.
+std::vector<DWORD> g_lockWaits;
+DWORD WINAPI ShortLockWait(HANDLE handle, DWORD ms) {
+    g_lockWaits.push_back(ms);
+    return WaitForSingleObject(handle, ms < 300 ? ms : 300);
+}
+
+}  // namespace
+
+TEST_F(ConnectionEngineTest, AHeldLockTimesOutWithTheUsualFailureAndNoOid) {
+    seams::Platform platform = seams::Current();
+    platform.waitForObject = &ShortLockWait;
+    const seams::Platform previous = seams::Replace(platform);
+    g_lockWaits.clear();
+    {
+        const CLockHolder other(false);
+        WLAN_PROFILE p = Profile("Corner Cafe");
+        const DWORD start = GetTickCount();
+        EXPECT_EQ(ConnectToNetwork(&p), 1);
+        EXPECT_EQ(Disconnect(), ndis::StatusFailure);
+        EXPECT_GE(GetTickCount() - start, 2 * 300u - 40) << "each waited for the other caller";
+        EXPECT_TRUE(Journal().empty()) << "nothing reaches the adapter without the lock";
+    }
+    seams::Replace(previous);
+    ASSERT_EQ(g_lockWaits.size(), 2u);
+    for (DWORD ms : g_lockWaits) EXPECT_NE(ms, INFINITE) << "a stuck caller must not hang the next one";
+}
+
+TEST_F(ConnectionEngineTest, TheLockOutlivesACallerThatDiedAndEveryPathReleasesIt) {
+    {
+        const CLockHolder died(true);
+        WLAN_PROFILE p = Profile("Corner Cafe");
+        EXPECT_EQ(ConnectToNetwork(&p), 0) << "an abandoned lock is taken over";
+        EXPECT_EQ(MediaAfterAssociation(), ndis::MediaConnected);
+    }
+    struct Case {
+        const char* what;
+        int32_t (*run)();
+        int32_t result;
+    };
+    const Case cases[] = {
+        {"connect", [] { WLAN_PROFILE p = Profile("Corner Cafe"); return ConnectToNetwork(&p); }, 0},
+        {"refused credentials",
+         [] {
+             WLAN_PROFILE p = Profile("Velmora-Home", 4);
+             std::strcpy(p.PassPhrase, "lantern-orchard-42");
+             nvxsimFailNext(NVXSIM_CALL_CREDENTIALS, nvxsim::StatusFailure, 1);
+             return ConnectToNetwork(&p);
+         },
+         1},
+        {"disconnect", [] { return Disconnect(); }, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        EXPECT_EQ(c.run(), c.result);
+        const CLockHolder next(false);
+    }
 }

@@ -7,9 +7,11 @@
 #include <cstdio>
 #include <cstring>
 #include <fstream>
+#include <functional>
 #include <optional>
 #include <sstream>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "adapter/portable/ProfileLayout.h"
@@ -264,6 +266,60 @@ TEST_F(WifictlTest, StatusDisconnectAndUsage) {
     EXPECT_EQ(run.out.rfind("usage: wifictl", 0), 0u);
     DeleteFileA(scenario.c_str());
     DeleteFileA(absent.c_str());
+}
+
+namespace {
+
+// The "set" lines a child's simulated adapter has written to its journal file so far.
+size_t JournalSets(const std::string& path) {
+    size_t sets = 0;
+    std::istringstream lines(ReadFile(path));
+    for (std::string line; std::getline(lines, line);) sets += line.rfind("set ", 0) == 0;
+    return sets;
+}
+
+bool PollFor(const std::function<bool()>& done, DWORD ms) {
+    for (const DWORD start = GetTickCount(); !done(); Sleep(10))
+        if (GetTickCount() - start > ms) return false;
+    return true;
+}
+
+}  // namespace
+
+TEST_F(WifictlTest, ConnectWaitsWhileAnotherProgramHoldsTheAdapter) {
+    Store("Home", "Velmora-Home", "lantern-orchard-42");
+    const std::string scenario = WriteScenario(kHome);
+    const std::string journal = TempFile("wifictl_test_journal.txt");
+    DeleteFileA(journal.c_str());
+    // Another program in the middle of its sequence, holding the lock by its name.
+    HANDLE lock = CreateMutexA(nullptr, FALSE, testing_support::AdapterLockName);
+    ASSERT_NE(lock, nullptr);
+    ASSERT_EQ(WaitForSingleObject(lock, 0), WAIT_OBJECT_0);
+
+    SetEnvironmentVariableA("NVXSIM_JOURNAL", journal.c_str());
+    ChildRun run;
+    std::thread child([&] { run = Wifictl("connect Home --timeout-ms 5000", scenario); });
+    const bool bound = PollFor([&] { return ReadFile(journal).rfind("connect ", 0) == 0; }, 10000);
+    SetEnvironmentVariableA("NVXSIM_JOURNAL", nullptr);
+    EXPECT_TRUE(bound) << "the child binds the adapter before it waits";
+    Sleep(500);
+    EXPECT_EQ(JournalSets(journal), 0u) << "its Disconnect waits for the other program";
+    ReleaseMutex(lock);
+    EXPECT_TRUE(PollFor([&] { return JournalSets(journal) == 2; }, 5000)) << "the dummy SSID, the disassociation";
+
+    // The other program again, within the child's 1500 ms settle wait: its ConnectToNetwork waits too.
+    EXPECT_EQ(WaitForSingleObject(lock, 1000), WAIT_OBJECT_0);
+    Sleep(2000);
+    EXPECT_EQ(JournalSets(journal), 2u);
+    ReleaseMutex(lock);
+    child.join();
+    CloseHandle(lock);
+    EXPECT_EQ(run.exitCode, 0u) << run.out << run.err;
+    EXPECT_NE(run.out.find("Link up: \"Velmora-Home\""), std::string::npos) << run.out;
+    EXPECT_GT(JournalSets(journal), 2u);
+    EXPECT_GE(run.elapsedMs, 500u + 2000u);
+    DeleteFileA(journal.c_str());
+    DeleteFileA(scenario.c_str());
 }
 
 namespace {

@@ -30,6 +30,9 @@ private:
     HANDLE handle_ = nullptr;
 };
 
+// The name other programs find the adapter's connect and disconnect lock by.
+inline constexpr const char* AdapterLockName = "Global\\VelmoraAdapterSequence-PCI#VEN_1E5A&DEV_0002&SUBSYS_00542914";
+
 struct Call {
     uint32_t kind;
     uint32_t oid;
