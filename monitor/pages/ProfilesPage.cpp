@@ -334,8 +334,10 @@ void CProfilesPage::Delete() {
 void CProfilesPage::Import() {
     if (RegistryEditorRunning()) return;
     buttons_[3].Reset();
-    const std::string path = file_dialogs::ChooseImportFile(Handle());
-    if (path.empty()) return Reload();
+    const file_dialogs::Choice choice = file_dialogs::ChooseImportFile(Handle(), FileDialogFolder());
+    if (choice.path.empty()) return Reload();
+    fileFolders_.Chose(choice.path, choice.nameOffset);
+    const std::string& path = choice.path;
     // Opened so that nobody can change the file between the check and the registry editor's read.
     HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL,
                               nullptr);
@@ -374,13 +376,19 @@ void CProfilesPage::Export() {
     const int row = list_.SelectedRow();
     const std::string name = SelectedProfile();
     if (name.empty()) return;
-    const std::string path =
-        file_dialogs::ChooseExportFile(Handle(), profiles::SuggestedFileName(list_.MyGetItemText(row, 0)));
-    if (path.empty()) return;
+    const file_dialogs::Choice choice = file_dialogs::ChooseExportFile(
+        Handle(), profiles::SuggestedFileName(list_.MyGetItemText(row, 0)), FileDialogFolder());
+    if (choice.path.empty()) return;
+    fileFolders_.Chose(choice.path, choice.nameOffset);
+    const std::string& path = choice.path;
     transferProfile_ = name;
     transferFile_ = path;
     transferFileTime_ = LastWrite(path);
     StartTransfer(Transfer::Export, profiles::ExportCommandLine(CRegistryEditorRun::EditorPath(), path, name), nullptr);
+}
+
+std::string CProfilesPage::FileDialogFolder() const {
+    return fileFolders_.StartFolder(file_dialogs::DocumentsFolder());
 }
 
 void CProfilesPage::StartTransfer(Transfer transfer, const std::string& commandLine, HANDLE held) {

@@ -1,9 +1,11 @@
 // The Profiles page in-process against the real registry and the real registry editor: the list
 // and its details, Connect through the simulator, Edit, Delete, New, Export and Import (paths with
-// blanks), hostile profile files refused with nothing written, and a picture of the page.
+// blanks) and the folder their dialogs open in, hostile profile files refused with nothing
+// written, and a picture of the page.
 #include <winsock2.h>
 #include <windows.h>
 #include <commctrl.h>
+#include <shlobj.h>
 
 #include <gtest/gtest.h>
 
@@ -46,13 +48,14 @@ constexpr const char* kDefault = "(Default Site Profile)";
 struct DialogSeam {
     std::string answer;
     int opened = 0, saved = 0;
-    std::string initial, filter, extension;
+    std::string initial, initialFolder, filter, extension;
     DWORD flags = 0;
 };
 DialogSeam g_dialogs;
 
 BOOL Answer(LPOPENFILENAMEA dialog) {
     g_dialogs.initial = dialog->lpstrFile;
+    g_dialogs.initialFolder = dialog->lpstrInitialDir ? dialog->lpstrInitialDir : "";
     g_dialogs.filter.clear();  // its pairs of texts, each ended by "|"
     for (const char* text = dialog->lpstrFilter; text && *text; text += std::strlen(text) + 1)
         g_dialogs.filter += std::string(text) + "|";
@@ -60,6 +63,9 @@ BOOL Answer(LPOPENFILENAMEA dialog) {
     g_dialogs.flags = dialog->Flags;
     if (g_dialogs.answer.empty() || g_dialogs.answer.size() >= dialog->nMaxFile) return FALSE;
     std::strcpy(dialog->lpstrFile, g_dialogs.answer.c_str());
+    // As the real dialogs do: where the name begins in the path.
+    const size_t separator = g_dialogs.answer.find_last_of('\\');
+    dialog->nFileOffset = WORD(separator == std::string::npos ? 0 : separator + 1);
     return TRUE;
 }
 BOOL WINAPI FakeOpen(LPOPENFILENAMEA dialog) {
@@ -220,6 +226,7 @@ public:
     ~FileFolder() {
         for (const std::string& file : files_) DeleteFileA(file.c_str());
     }
+    const std::string& Path() const { return path_; }
     std::string File(const std::string& name) {
         files_.push_back(path_ + "\\" + name);
         return files_.back();
@@ -693,6 +700,42 @@ TEST_F(ProfilesTest, ExportDeleteImportBringsTheProfileBackWhole) {
         Click(page, IDC_PROFILE_EXPORT);
         EXPECT_EQ(g_dialogs.initial, "Default.cfg");
         EXPECT_FALSE(page.RegistryEditorRunning()) << "cancelled";
+    });
+}
+
+TEST_F(ProfilesTest, FileDialogsOpenInTheDocumentsFolderThenWhereAFileWasLastChosen) {
+    Store(Profile("Home", "Velmora-Home", 4));
+    FileFolder folder;
+    char documents[MAX_PATH] = {};
+    ASSERT_EQ(SHGetFolderPathA(nullptr, CSIDL_PERSONAL, nullptr, SHGFP_TYPE_CURRENT, documents), S_OK);
+    auto app = Start();
+    OpenAndRun([&](CMonitorDlg& w) {
+        CProfilesPage& page = ShowProfiles(w);
+        const struct {
+            const char* what;
+            int button;
+            std::string answer;  // empty: cancelled
+            std::string opensIn;
+        } steps[] = {
+            {"the first export", IDC_PROFILE_EXPORT, "", documents},
+            {"an import, nothing chosen before", IDC_PROFILE_IMPORT, "", documents},
+            {"an export to the test folder", IDC_PROFILE_EXPORT, folder.File("Home.cfg"), documents},
+            {"the next import", IDC_PROFILE_IMPORT, "", folder.Path()},
+            {"an import from a drive's root", IDC_PROFILE_IMPORT, "C:\\velmora-missing.cfg", folder.Path()},
+            {"the next export", IDC_PROFILE_EXPORT, "", "C:\\"},
+        };
+        MessageBoxAnswerer boxes(IDOK);
+        for (const auto& step : steps) {
+            ASSERT_GE(ClickRow(page, "Home"), 0);
+            g_dialogs.answer = step.answer;
+            g_dialogs.initialFolder = "(not opened)";
+            Click(page, step.button);
+            EXPECT_EQ(g_dialogs.initialFolder, step.opensIn) << step.what;
+            EXPECT_EQ(g_dialogs.initial, step.button == IDC_PROFILE_EXPORT ? "Home.cfg" : "")
+                << step.what << ": the name only, which would otherwise choose the folder";
+            ASSERT_TRUE(EditorDone(page)) << step.what;
+        }
+        EXPECT_EQ(boxes.Texts(), std::vector<std::string>{profiles::FileUnreadable}) << "the missing file only";
     });
 }
 
