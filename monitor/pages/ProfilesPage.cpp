@@ -239,8 +239,13 @@ void CProfilesPage::Reload() {
     if (IsVisible()) SetFocus(list_.Handle());
     const std::string inUse(host_.State().inUseProfileName,
                             strnlen(host_.State().inUseProfileName, sizeof host_.State().inUseProfileName));
-    for (size_t row = 0; row < rowProfiles_.size(); ++row)
-        if (rowProfiles_[row] == inUse) ListView_SetItemState(list_.Handle(), int(row), LVIS_SELECTED, LVIS_SELECTED);
+    for (size_t row = 0; row < rowProfiles_.size(); ++row) {
+        if (rowProfiles_[row] != inUse) continue;
+        ListView_SetItemState(list_.Handle(), int(row), LVIS_SELECTED, LVIS_SELECTED);
+        // In sight: past the list's edge the row's place on the screen is the button row's, and a
+        // click aimed at it would press Connect.
+        ListView_EnsureVisible(list_.Handle(), int(row), FALSE);
+    }
     ShowDetails();
 }
 

@@ -97,6 +97,20 @@ int ClickRow(CProfilesPage& page, const std::string& shown) {
     return -1;
 }
 
+// A click of the mouse at `at` (screen pixels) through the system's input, as a person gives it.
+void MouseClick(POINT at) {
+    const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
+    for (DWORD flags : {DWORD(0), DWORD(MOUSEEVENTF_LEFTDOWN), DWORD(MOUSEEVENTF_LEFTUP)}) {
+        INPUT input{};
+        input.type = INPUT_MOUSE;
+        input.mi.dx = LONG((at.x * 65535 + width / 2) / (width - 1));
+        input.mi.dy = LONG((at.y * 65535 + height / 2) / (height - 1));
+        input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | flags;
+        SendInput(1, &input, sizeof input);
+        Pump(60);
+    }
+}
+
 BOOL CALLBACK FindDialog(HWND window, LPARAM wanted) {
     auto* found = reinterpret_cast<std::pair<const char*, HWND>*>(wanted);
     char kind[16] = {}, caption[64] = {};
@@ -404,6 +418,40 @@ TEST_F(ProfilesTest, AClickShowsTheDetailsOfEachRow) {
         ClickRow(page, "Home");
         Pump(150);
         testing_support::SaveScreenshot(w.Handle(), "profiles-page");
+    });
+}
+
+TEST_F(ProfilesTest, TheInUseProfilesRowIsInSightAndAClickThereOnlySelectsIt) {
+    // More profiles than the list shows; the one in use lies below its edge unless scrolled to.
+    Store(Profile(kDefault, "Velmora", 0));
+    for (int i = 1; i <= 13; ++i) {
+        char name[16];
+        std::snprintf(name, sizeof name, "Site %02d", i);
+        Store(Profile(name, name, 0));
+    }
+    auto app = Start();
+    OpenAndRun([&](CMonitorDlg& w) {
+        std::strcpy(app_->State().inUseProfileName, "Site 12");
+        CProfilesPage& page = ShowProfiles(w);
+        Pump(100);
+        HWND list = page.List().Handle();
+        const int row = page.List().SelectedRow();
+        ASSERT_EQ(page.List().MyGetItemText(row, 0), "Site 12");
+        RECT item{}, client{};
+        ListView_GetItemRect(list, row, &item, LVIR_BOUNDS);
+        GetClientRect(list, &client);
+        POINT at{(item.left + item.right) / 2, (item.top + item.bottom) / 2};
+        EXPECT_TRUE(PtInRect(&client, at)) << "the selected row's middle at " << at.y << ", the list ends at "
+                                           << client.bottom;
+        ClientToScreen(list, &at);
+        EXPECT_EQ(WindowFromPoint(at), list) << "the row is what lies there, not a button below the list";
+
+        MouseClick(at);
+        Pump(300, [&] { return page.DetailsProfile() == "Site 12"; });
+        EXPECT_EQ(w.CurrentTab(), IDD_PROFILES) << "no Connect";
+        EXPECT_TRUE(page.IsVisible());
+        EXPECT_EQ(page.DetailsProfile(), "Site 12");
+        EXPECT_EQ(page.List().SelectedRow(), row);
     });
 }
 
