@@ -54,10 +54,10 @@ bool CMainFrame::Create() {
     wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
     wc.lpszClassName = FrameClass;
     RegisterClassExA(&wc);  // already registered by an earlier frame of this process: fine
-    // The monitor window carries the program's one taskbar button. The frame, shown minimised
-    // while the monitor window is up, belongs to a hidden window so that it adds no second one
-    // (an owned window never gets a button; the tool-window style alone does not keep Wine's
-    // taskbar from showing one).
+    // The monitor window carries the program's one taskbar button. The frame stays hidden, and
+    // belongs to a hidden window so that it could add no second one were it ever shown (an owned
+    // window never gets a button; the tool-window style alone does not keep Wine's taskbar from
+    // showing one).
     owner_ = CreateWindowExA(WS_EX_TOOLWINDOW, "STATIC", "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, instance, nullptr);
     hwnd_ = CreateWindowExA(WS_EX_TOOLWINDOW, FrameClass, texts::FrameTitle, WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
                             CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, owner_, nullptr, instance, this);
@@ -283,7 +283,8 @@ void CMainFrame::OnOpenMonitor() {
         zeroControl = -1;  // switched: ask again below
     }
     StartPoll();
-    ShowWindow(hwnd_, SW_SHOWMINNOACTIVE);
+    // The frame stays hidden: the monitor window has its own taskbar button, and a minimised
+    // frame would only leave a stray "wifimon" window on the desktop.
     if (opened_) {
         opened_->Show();
         return;
@@ -311,7 +312,6 @@ void CMainFrame::OnSwitch() {
         ApplyAfterTakingBack();
         StartPoll();
         if (opened_) opened_->Show();
-        ShowWindow(hwnd_, SW_SHOWMINNOACTIVE);
     }
     supervisor_.OpenGate();
 }

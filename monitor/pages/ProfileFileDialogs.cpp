@@ -1,6 +1,8 @@
 // ProfileFileDialogs.cpp - see ProfileFileDialogs.h.
 #include "monitor/pages/ProfileFileDialogs.h"
 
+#include <shlobj.h>
+
 #include <cstring>
 
 namespace file_dialogs {
@@ -14,7 +16,8 @@ Calls& Table() {
 // "Cfg file(*.cfg)|*.cfg||" in the dialog's own form.
 constexpr char kFilter[] = "Cfg file(*.cfg)\0*.cfg\0";
 
-std::string Run(BOOL(WINAPI* call)(LPOPENFILENAMEA), HWND owner, const std::string& initial, DWORD flags) {
+Choice Run(BOOL(WINAPI* call)(LPOPENFILENAMEA), HWND owner, const std::string& initial, const std::string& folder,
+           DWORD flags) {
     char path[MAX_PATH] = {};
     if (initial.size() < sizeof path) std::memcpy(path, initial.data(), initial.size());
     OPENFILENAMEA dialog{};
@@ -23,12 +26,14 @@ std::string Run(BOOL(WINAPI* call)(LPOPENFILENAMEA), HWND owner, const std::stri
     dialog.lpstrFilter = kFilter;
     dialog.lpstrFile = path;
     dialog.nMaxFile = sizeof path;
+    // Without it the dialog opens in the current folder, the system folder for a program started at logon.
+    dialog.lpstrInitialDir = folder.empty() ? nullptr : folder.c_str();
     dialog.lpstrDefExt = "cfg";
     // The current folder stays the program's: the dialog would otherwise move it for good.
     dialog.Flags = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT | OFN_NOCHANGEDIR | OFN_PATHMUSTEXIST | flags;
     if (!call(&dialog)) return {};
     path[sizeof path - 1] = '\0';
-    return path;
+    return Choice{path, dialog.nFileOffset};
 }
 
 }  // namespace
@@ -41,8 +46,19 @@ Calls Replace(const Calls& calls) {
     return previous;
 }
 
-std::string ChooseImportFile(HWND owner) { return Run(Current().open, owner, {}, OFN_FILEMUSTEXIST); }
+Choice ChooseImportFile(HWND owner, const std::string& folder) {
+    return Run(Current().open, owner, {}, folder, OFN_FILEMUSTEXIST);
+}
 
-std::string ChooseExportFile(HWND owner, const std::string& suggested) { return Run(Current().save, owner, suggested, 0); }
+Choice ChooseExportFile(HWND owner, const std::string& suggested, const std::string& folder) {
+    return Run(Current().save, owner, suggested, folder, 0);
+}
+
+std::string DocumentsFolder() {
+    char folder[MAX_PATH] = {};
+    if (SHGetFolderPathA(nullptr, CSIDL_PERSONAL, nullptr, SHGFP_TYPE_CURRENT, folder) != S_OK) return {};
+    folder[sizeof folder - 1] = '\0';
+    return folder;
+}
 
 }  // namespace file_dialogs

@@ -5,6 +5,7 @@
 #include <windows.h>
 #include <commdlg.h>
 
+#include <cstddef>
 #include <string>
 
 namespace file_dialogs {
@@ -18,9 +19,17 @@ const Calls& Current();
 // Tests only: replace the calls; returns the previous set.
 Calls Replace(const Calls& calls);
 
-// The file to import; empty when the user cancelled.
-std::string ChooseImportFile(HWND owner);
-// The file to export to, offering `suggested` in the profile files' folder; empty when cancelled.
-std::string ChooseExportFile(HWND owner, const std::string& suggested);
+struct Choice {
+    std::string path;       // empty when the user cancelled
+    size_t nameOffset = 0;  // where the file name begins in `path`, as the dialog tells it
+};
+
+// The file to import, the dialog opening in `folder` (empty: where the dialog chooses).
+Choice ChooseImportFile(HWND owner, const std::string& folder);
+// The file to export to, offering `suggested` in `folder`.
+Choice ChooseExportFile(HWND owner, const std::string& suggested, const std::string& folder);
+
+// The user's documents folder, empty when the system has none.
+std::string DocumentsFolder();
 
 }  // namespace file_dialogs

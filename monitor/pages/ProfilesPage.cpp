@@ -239,8 +239,13 @@ void CProfilesPage::Reload() {
     if (IsVisible()) SetFocus(list_.Handle());
     const std::string inUse(host_.State().inUseProfileName,
                             strnlen(host_.State().inUseProfileName, sizeof host_.State().inUseProfileName));
-    for (size_t row = 0; row < rowProfiles_.size(); ++row)
-        if (rowProfiles_[row] == inUse) ListView_SetItemState(list_.Handle(), int(row), LVIS_SELECTED, LVIS_SELECTED);
+    for (size_t row = 0; row < rowProfiles_.size(); ++row) {
+        if (rowProfiles_[row] != inUse) continue;
+        ListView_SetItemState(list_.Handle(), int(row), LVIS_SELECTED, LVIS_SELECTED);
+        // In sight: past the list's edge the row's place on the screen is the button row's, and a
+        // click aimed at it would press Connect.
+        ListView_EnsureVisible(list_.Handle(), int(row), FALSE);
+    }
     ShowDetails();
 }
 
@@ -334,8 +339,10 @@ void CProfilesPage::Delete() {
 void CProfilesPage::Import() {
     if (RegistryEditorRunning()) return;
     buttons_[3].Reset();
-    const std::string path = file_dialogs::ChooseImportFile(Handle());
-    if (path.empty()) return Reload();
+    const file_dialogs::Choice choice = file_dialogs::ChooseImportFile(Handle(), FileDialogFolder());
+    if (choice.path.empty()) return Reload();
+    fileFolders_.Chose(choice.path, choice.nameOffset);
+    const std::string& path = choice.path;
     // Opened so that nobody can change the file between the check and the registry editor's read.
     HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL,
                               nullptr);
@@ -374,13 +381,19 @@ void CProfilesPage::Export() {
     const int row = list_.SelectedRow();
     const std::string name = SelectedProfile();
     if (name.empty()) return;
-    const std::string path =
-        file_dialogs::ChooseExportFile(Handle(), profiles::SuggestedFileName(list_.MyGetItemText(row, 0)));
-    if (path.empty()) return;
+    const file_dialogs::Choice choice = file_dialogs::ChooseExportFile(
+        Handle(), profiles::SuggestedFileName(list_.MyGetItemText(row, 0)), FileDialogFolder());
+    if (choice.path.empty()) return;
+    fileFolders_.Chose(choice.path, choice.nameOffset);
+    const std::string& path = choice.path;
     transferProfile_ = name;
     transferFile_ = path;
     transferFileTime_ = LastWrite(path);
     StartTransfer(Transfer::Export, profiles::ExportCommandLine(CRegistryEditorRun::EditorPath(), path, name), nullptr);
+}
+
+std::string CProfilesPage::FileDialogFolder() const {
+    return fileFolders_.StartFolder(file_dialogs::DocumentsFolder());
 }
 
 void CProfilesPage::StartTransfer(Transfer transfer, const std::string& commandLine, HANDLE held) {

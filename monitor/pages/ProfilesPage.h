@@ -12,6 +12,7 @@
 #include "adapter/wifiapi.h"
 #include "monitor/pages/MonitorHost.h"
 #include "monitor/pages/RegistryEditorRun.h"
+#include "monitor/pages/portable/ProfileFileFolder.h"
 #include "monitor/res/resource.h"
 #include "monitor/skin/SkinDialog.h"
 #include "monitor/skin/SkinStatic.h"
@@ -65,6 +66,8 @@ private:
     void OpenEditor(WLAN_PROFILE& record);
     void Import();
     void Export();
+    // Where the next file dialog opens.
+    std::string FileDialogFolder() const;
     void StartTransfer(Transfer transfer, const std::string& commandLine, HANDLE held);
     void FinishTransfer();
 
@@ -84,4 +87,5 @@ private:
     std::string transferProfile_;  // the profile imported or exported
     std::string transferFile_;     // the export's file
     FILETIME transferFileTime_{};  // its last write before the export, zero when it had none
+    profiles::FileFolderMemory fileFolders_;
 };

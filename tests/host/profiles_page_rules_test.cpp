@@ -1,5 +1,6 @@
 // The Profiles page's rules: detail lines, which profile the details show, New's question and
-// record, Delete's verdict, the registry editor's command lines and the suggested file name.
+// record, Delete's verdict, the registry editor's command lines, the suggested file name and the
+// folder the file dialogs open in.
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -7,6 +8,7 @@
 #include <vector>
 
 #include "monitor/pages/portable/ProfileDetails.h"
+#include "monitor/pages/portable/ProfileFileFolder.h"
 #include "monitor/pages/portable/ProfileListRules.h"
 #include "monitor/pages/portable/RegistryEditorCommands.h"
 
@@ -192,4 +194,48 @@ TEST(RegistryEditorCommands, TheSuggestedFileNameIsTheRowTextAndCfg) {
                  {"tab\there", "tab_here.cfg"},
                  {"Caf\xE9", "Caf\xE9.cfg"}};
     for (const Case& c : cases) EXPECT_EQ(profiles::SuggestedFileName(c.shown), c.file) << c.shown;
+}
+
+TEST(ProfileFileFolder, TheFolderIsWhereTheDialogSaysTheNameBeginsElseBeforeTheLastSeparator) {
+    struct Case {
+        std::string path;
+        size_t nameOffset;
+        std::string folder;
+    } cases[] = {
+        {"C:\\Files\\Home.cfg", 9, "C:\\Files"},
+        {"C:\\Home.cfg", 3, "C:\\"},  // a drive's root keeps its backslash
+        {"\\\\server\\share\\Home.cfg", 15, "\\\\server\\share"},
+        // Shift-JIS: the second byte of 0x95 0x5C reads as a backslash.
+        {"C:\\\x95\x5C\\Home.cfg", 6, "C:\\\x95\x5C"},
+        {"C:\\Files\\\x95\x5C.cfg", 9, "C:\\Files"},
+        {"D:\\Backup\\Home.cfg", 0, "D:\\Backup"},   // the dialog did not say
+        {"D:\\Backup\\Home.cfg", 99, "D:\\Backup"},  // past the end
+        {"D:\\Backup\\Home.cfg", 4, "D:\\Backup"},   // not after a separator
+        {"D:/Backup/Home.cfg", 0, "D:/Backup"},
+        {"Home.cfg", 0, ""},
+        {"", 0, ""},
+    };
+    for (const Case& c : cases) EXPECT_EQ(profiles::FolderOf(c.path, c.nameOffset), c.folder) << c.path;
+}
+
+TEST(ProfileFileFolder, DialogsOpenInTheDocumentsFolderThenWhereTheLastFileWasChosen) {
+    const std::string documents = "C:\\Documents and Settings\\Ann\\My Documents";
+    profiles::FileFolderMemory folders;
+    EXPECT_EQ(folders.StartFolder(documents), documents);
+    EXPECT_EQ(folders.StartFolder(""), "") << "the dialog chooses";
+    const struct {
+        std::string chosen;
+        size_t nameOffset;
+        std::string next;
+    } steps[] = {
+        {"E:\\Profiles\\Home.cfg", 12, "E:\\Profiles"},
+        {"Home.cfg", 0, "E:\\Profiles"},  // no folder: the last one stays
+        {"F:\\Work.cfg", 3, "F:\\"},
+        {"E:\\Profiles\\Cafe.cfg", 12, "E:\\Profiles"},
+    };
+    for (const auto& step : steps) {
+        folders.Chose(step.chosen, step.nameOffset);
+        EXPECT_EQ(folders.StartFolder(documents), step.next) << step.chosen;
+        EXPECT_EQ(folders.StartFolder(""), step.next) << step.chosen;
+    }
 }

@@ -339,6 +339,7 @@ TEST_F(FrameTest, FirstRunOpensTheWindowOnceByItself) {
             Pump(50);
         }
         EXPECT_EQ(calls.runModal, c.opened) << c.what;
+        EXPECT_FALSE(IsWindowVisible(Frame(*app))) << c.what << ": the frame stays hidden";
         EXPECT_EQ(ReadFirstStart(), c.firstStart == 1 ? 0 : c.firstStart) << c.what;
     }
     // After the installer's first start, the next start is an ordinary one.
@@ -438,6 +439,7 @@ TEST_F(FrameTest, SwitchingBackAfterTheWindowOpenedAppliesTheCurrentProfile) {
         Open(*app);
         ASSERT_EQ(calls.runModal, 1);
         EXPECT_EQ(app->Supervisor().InUseProfile().load(), app->State().currentProfile) << "set as the window opens";
+        EXPECT_FALSE(IsWindowVisible(Frame(*app))) << "the frame stays hidden";
 
         adapter.SetManaged(true);
         Pump(100);
@@ -451,6 +453,7 @@ TEST_F(FrameTest, SwitchingBackAfterTheWindowOpenedAppliesTheCurrentProfile) {
         Pump(3000, [&] { return calls.refresh > 0; });
         EXPECT_EQ(SsidSets(), (std::vector<std::string>{"ONRAT-QUILLMXVWRadio2", "Boundary"})) << c.what;
         EXPECT_EQ(calls.show, 1) << c.what;
+        EXPECT_FALSE(IsWindowVisible(Frame(*app))) << c.what << ": the frame stays hidden";
     }
 }
 

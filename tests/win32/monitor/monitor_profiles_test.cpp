@@ -1,9 +1,11 @@
 // The Profiles page in-process against the real registry and the real registry editor: the list
 // and its details, Connect through the simulator, Edit, Delete, New, Export and Import (paths with
-// blanks), hostile profile files refused with nothing written, and a picture of the page.
+// blanks) and the folder their dialogs open in, hostile profile files refused with nothing
+// written, and a picture of the page.
 #include <winsock2.h>
 #include <windows.h>
 #include <commctrl.h>
+#include <shlobj.h>
 
 #include <gtest/gtest.h>
 
@@ -46,13 +48,14 @@ constexpr const char* kDefault = "(Default Site Profile)";
 struct DialogSeam {
     std::string answer;
     int opened = 0, saved = 0;
-    std::string initial, filter, extension;
+    std::string initial, initialFolder, filter, extension;
     DWORD flags = 0;
 };
 DialogSeam g_dialogs;
 
 BOOL Answer(LPOPENFILENAMEA dialog) {
     g_dialogs.initial = dialog->lpstrFile;
+    g_dialogs.initialFolder = dialog->lpstrInitialDir ? dialog->lpstrInitialDir : "";
     g_dialogs.filter.clear();  // its pairs of texts, each ended by "|"
     for (const char* text = dialog->lpstrFilter; text && *text; text += std::strlen(text) + 1)
         g_dialogs.filter += std::string(text) + "|";
@@ -60,6 +63,9 @@ BOOL Answer(LPOPENFILENAMEA dialog) {
     g_dialogs.flags = dialog->Flags;
     if (g_dialogs.answer.empty() || g_dialogs.answer.size() >= dialog->nMaxFile) return FALSE;
     std::strcpy(dialog->lpstrFile, g_dialogs.answer.c_str());
+    // As the real dialogs do: where the name begins in the path.
+    const size_t separator = g_dialogs.answer.find_last_of('\\');
+    dialog->nFileOffset = WORD(separator == std::string::npos ? 0 : separator + 1);
     return TRUE;
 }
 BOOL WINAPI FakeOpen(LPOPENFILENAMEA dialog) {
@@ -89,6 +95,20 @@ int ClickRow(CProfilesPage& page, const std::string& shown) {
         return row;
     }
     return -1;
+}
+
+// A click of the mouse at `at` (screen pixels) through the system's input, as a person gives it.
+void MouseClick(POINT at) {
+    const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
+    for (DWORD flags : {DWORD(0), DWORD(MOUSEEVENTF_LEFTDOWN), DWORD(MOUSEEVENTF_LEFTUP)}) {
+        INPUT input{};
+        input.type = INPUT_MOUSE;
+        input.mi.dx = LONG((at.x * 65535 + width / 2) / (width - 1));
+        input.mi.dy = LONG((at.y * 65535 + height / 2) / (height - 1));
+        input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | flags;
+        SendInput(1, &input, sizeof input);
+        Pump(60);
+    }
 }
 
 BOOL CALLBACK FindDialog(HWND window, LPARAM wanted) {
@@ -220,6 +240,7 @@ public:
     ~FileFolder() {
         for (const std::string& file : files_) DeleteFileA(file.c_str());
     }
+    const std::string& Path() const { return path_; }
     std::string File(const std::string& name) {
         files_.push_back(path_ + "\\" + name);
         return files_.back();
@@ -397,6 +418,40 @@ TEST_F(ProfilesTest, AClickShowsTheDetailsOfEachRow) {
         ClickRow(page, "Home");
         Pump(150);
         testing_support::SaveScreenshot(w.Handle(), "profiles-page");
+    });
+}
+
+TEST_F(ProfilesTest, TheInUseProfilesRowIsInSightAndAClickThereOnlySelectsIt) {
+    // More profiles than the list shows; the one in use lies below its edge unless scrolled to.
+    Store(Profile(kDefault, "Velmora", 0));
+    for (int i = 1; i <= 13; ++i) {
+        char name[16];
+        std::snprintf(name, sizeof name, "Site %02d", i);
+        Store(Profile(name, name, 0));
+    }
+    auto app = Start();
+    OpenAndRun([&](CMonitorDlg& w) {
+        std::strcpy(app_->State().inUseProfileName, "Site 12");
+        CProfilesPage& page = ShowProfiles(w);
+        Pump(100);
+        HWND list = page.List().Handle();
+        const int row = page.List().SelectedRow();
+        ASSERT_EQ(page.List().MyGetItemText(row, 0), "Site 12");
+        RECT item{}, client{};
+        ListView_GetItemRect(list, row, &item, LVIR_BOUNDS);
+        GetClientRect(list, &client);
+        POINT at{(item.left + item.right) / 2, (item.top + item.bottom) / 2};
+        EXPECT_TRUE(PtInRect(&client, at)) << "the selected row's middle at " << at.y << ", the list ends at "
+                                           << client.bottom;
+        ClientToScreen(list, &at);
+        EXPECT_EQ(WindowFromPoint(at), list) << "the row is what lies there, not a button below the list";
+
+        MouseClick(at);
+        Pump(300, [&] { return page.DetailsProfile() == "Site 12"; });
+        EXPECT_EQ(w.CurrentTab(), IDD_PROFILES) << "no Connect";
+        EXPECT_TRUE(page.IsVisible());
+        EXPECT_EQ(page.DetailsProfile(), "Site 12");
+        EXPECT_EQ(page.List().SelectedRow(), row);
     });
 }
 
@@ -693,6 +748,42 @@ TEST_F(ProfilesTest, ExportDeleteImportBringsTheProfileBackWhole) {
         Click(page, IDC_PROFILE_EXPORT);
         EXPECT_EQ(g_dialogs.initial, "Default.cfg");
         EXPECT_FALSE(page.RegistryEditorRunning()) << "cancelled";
+    });
+}
+
+TEST_F(ProfilesTest, FileDialogsOpenInTheDocumentsFolderThenWhereAFileWasLastChosen) {
+    Store(Profile("Home", "Velmora-Home", 4));
+    FileFolder folder;
+    char documents[MAX_PATH] = {};
+    ASSERT_EQ(SHGetFolderPathA(nullptr, CSIDL_PERSONAL, nullptr, SHGFP_TYPE_CURRENT, documents), S_OK);
+    auto app = Start();
+    OpenAndRun([&](CMonitorDlg& w) {
+        CProfilesPage& page = ShowProfiles(w);
+        const struct {
+            const char* what;
+            int button;
+            std::string answer;  // empty: cancelled
+            std::string opensIn;
+        } steps[] = {
+            {"the first export", IDC_PROFILE_EXPORT, "", documents},
+            {"an import, nothing chosen before", IDC_PROFILE_IMPORT, "", documents},
+            {"an export to the test folder", IDC_PROFILE_EXPORT, folder.File("Home.cfg"), documents},
+            {"the next import", IDC_PROFILE_IMPORT, "", folder.Path()},
+            {"an import from a drive's root", IDC_PROFILE_IMPORT, "C:\\velmora-missing.cfg", folder.Path()},
+            {"the next export", IDC_PROFILE_EXPORT, "", "C:\\"},
+        };
+        MessageBoxAnswerer boxes(IDOK);
+        for (const auto& step : steps) {
+            ASSERT_GE(ClickRow(page, "Home"), 0);
+            g_dialogs.answer = step.answer;
+            g_dialogs.initialFolder = "(not opened)";
+            Click(page, step.button);
+            EXPECT_EQ(g_dialogs.initialFolder, step.opensIn) << step.what;
+            EXPECT_EQ(g_dialogs.initial, step.button == IDC_PROFILE_EXPORT ? "Home.cfg" : "")
+                << step.what << ": the name only, which would otherwise choose the folder";
+            ASSERT_TRUE(EditorDone(page)) << step.what;
+        }
+        EXPECT_EQ(boxes.Texts(), std::vector<std::string>{profiles::FileUnreadable}) << "the missing file only";
     });
 }
 

@@ -88,6 +88,36 @@ TEST_F(WindowFixture, OpensRoundedWithItsPagesAndReevaluates) {
     });
 }
 
+TEST_F(WindowFixture, AFirstRunOpensTheWindowByItselfAndTheFrameStaysHidden) {
+    const struct {
+        const char* what;
+        bool firstStartMark;
+        bool defaultProfile;
+    } cases[] = {{"FStart 1", true, true}, {"no default profile", false, false}};
+    for (const auto& c : cases) {
+        ClearRegistry();
+        if (c.firstStartMark) SetFirstStart(1);
+        if (c.defaultProfile) StoreDefaultProfile();
+        auto app = Start();
+        LONG frameStyle = -1;
+        RunSoon([&] {
+            Pump(300, [&] { return window_ && window_->Handle() && IsWindowVisible(window_->Handle()); });
+            if (!window_ || !window_->Handle()) return;
+            frameStyle = GetWindowLongA(Frame(), GWL_STYLE);
+            EndDialog(window_->Handle(), IDCANCEL);
+        });
+        // The first poll opens the window, as a double click on the tray icon does.
+        SendMessageA(Frame(), WM_TIMER, TIMER_FRAME_POLL, 0);
+        Pump(500, [&] { return frameStyle != -1; });
+        ASSERT_NE(frameStyle, -1) << c.what << ": the window opened by itself";
+        EXPECT_FALSE(frameStyle & WS_VISIBLE) << c.what;
+        EXPECT_FALSE(frameStyle & WS_MINIMIZE) << c.what;
+        app.reset();
+        DropQuit();
+        window_ = nullptr;
+    }
+}
+
 TEST_F(WindowFixture, TabsSwitchPagesAndTimersAndTheCurrentTabDoesNothing) {
     auto app = Start();
     OpenAndRun([&](CMonitorDlg& w) {
