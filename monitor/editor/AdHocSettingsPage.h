@@ -1,4 +1,5 @@
-// AdHocSettingsPage.h - the editor's Ad-Hoc Mode Settings (template 173): channel and network mode.
+// AdHocSettingsPage.h - the editor's Ad-Hoc Mode Settings (template IDD_ADHOC_SETTINGS): channel and network
+// mode.
 #pragma once
 
 #include "monitor/editor/EditorPage.h"

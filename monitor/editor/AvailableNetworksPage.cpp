@@ -9,8 +9,8 @@
 #include "monitor/editor/ProfileWrite.h"
 #include "monitor/editor/portable/AvailableNetworks.h"
 #include "monitor/editor/portable/ProfileClearing.h"
-#include "monitor/pages/SecurityDialogs.h"
-#include "monitor/pages/portable/SurveyRules.h"
+#include "monitor/keys/SecurityDialogs.h"
+#include "monitor/survey/portable/SurveyRules.h"
 #include "monitor/ui/MessageBox.h"
 #include "monitor/res/resource.h"
 

@@ -1,4 +1,4 @@
-// AvailableNetworksPage.h - the profile editor's first page (template 317): the networks in
+// AvailableNetworksPage.h - the profile editor's first page (template IDD_AVAILABLE_NETWORKS): the networks in
 // range, Connect with one of them, Manual Setup, Exit.
 #pragma once
 

@@ -17,7 +17,7 @@ protected:
     struct Backgrounds {
         int tls, peap;
     };
-    // `wpaEnterprise`: the page also chooses the cipher (controls 1111 and 1117).
+    // `wpaEnterprise`: the page also chooses the cipher (controls IDC_TLS_CIPHER and IDC_PEAP_CIPHER).
     CEapPage(int templateId, IMonitorHost& host, WLAN_PROFILE& record, bool wpaEnterprise, Backgrounds backgrounds);
 
     void OnInitPage() override;

@@ -10,7 +10,7 @@
 //   - `OnInitPage()` fills the controls from the record;
 //   - `OnNext()` checks and stores, then calls `Forward(std::make_unique<...>(...))`;
 //   - `OnPageCommand()` handles the page's other controls.
-// Back is control 2, Next control 1048: only their clicks count (the mouse's, Space or Enter on the
+// Back is control 2, Next control IDC_NEXT: only their clicks count (the mouse's, Space or Enter on the
 // focused button, and Alt+B and Alt+N, which the monitor window turns into clicks), never the
 // dialog manager's Enter or Escape.
 #pragma once
@@ -21,8 +21,8 @@
 #include <vector>
 
 #include "adapter/wifiapi.h"
-#include "monitor/pages/MonitorHost.h"
-#include "monitor/pages/portable/PageGeometry.h"
+#include "monitor/host/MonitorHost.h"
+#include "monitor/host/portable/PageGeometry.h"
 #include "monitor/skin/SkinDialog.h"
 #include "monitor/skin/SkinStatic.h"
 

@@ -1,4 +1,4 @@
-// IpSettingsPage.h - the editor's IP settings (template 166): DHCP or five static addresses.
+// IpSettingsPage.h - the editor's IP settings (template IDD_IP_SETTINGS): DHCP or five static addresses.
 #pragma once
 
 #include <vector>

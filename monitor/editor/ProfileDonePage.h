@@ -1,4 +1,4 @@
-// ProfileDonePage.h - the editor's last page (template 176): connect with the new profile, or
+// ProfileDonePage.h - the editor's last page (template IDD_PROFILE_DONE): connect with the new profile, or
 // return to the Profiles page.
 #pragma once
 

@@ -1,4 +1,5 @@
-// ProfileSummaryPage.h - the editor's Profile Settings (template 170): ten rows, Save, Back, Exit.
+// ProfileSummaryPage.h - the editor's Profile Settings (template IDD_PROFILE_SUMMARY): ten rows, Save, Back,
+// Exit.
 #pragma once
 
 #include "monitor/editor/EditorPage.h"

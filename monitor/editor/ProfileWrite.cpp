@@ -6,7 +6,7 @@
 #include <string_view>
 
 #include "monitor/editor/portable/ProfileNotSaved.h"
-#include "monitor/pages/portable/ProfileNames.h"
+#include "adapter/portable/ProfileNames.h"
 #include "monitor/ui/MessageBox.h"
 
 namespace {

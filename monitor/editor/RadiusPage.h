@@ -1,4 +1,5 @@
-// RadiusPage.h - the editor's Wireless Security - RADIUS (template 313): 802.1X login by EAP-TLS or PEAP.
+// RadiusPage.h - the editor's Wireless Security - RADIUS (template IDD_RADIUS): 802.1X login by EAP-TLS or
+// PEAP.
 #pragma once
 
 #include "monitor/editor/EapPage.h"

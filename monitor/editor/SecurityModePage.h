@@ -1,4 +1,5 @@
-// SecurityModePage.h - the editor's Wireless Security (template 167): the security mode and the page it leads to.
+// SecurityModePage.h - the editor's Wireless Security (template IDD_SECURITY_MODE): the security mode and the
+// page it leads to.
 #pragma once
 
 #include "monitor/editor/EditorPage.h"

@@ -1,5 +1,5 @@
 // WepPage.cpp - see WepPage.h.
-#include "monitor/pages/WepKeyField.h"
+#include "monitor/keys/WepKeyField.h"
 #include "monitor/editor/WepPage.h"
 
 #include <cstring>

@@ -1,4 +1,4 @@
-// WepPage.h - the editor's Wireless Security - WEP (template 171): key length, passphrase or
+// WepPage.h - the editor's Wireless Security - WEP (template IDD_WEP): key length, passphrase or
 // typed key, transmit key and authentication.
 #pragma once
 

@@ -1,4 +1,5 @@
-// WirelessModePage.h - the editor's Wireless Mode (template 174): infrastructure or ad hoc, and the SSID.
+// WirelessModePage.h - the editor's Wireless Mode (template IDD_WIRELESS_MODE): infrastructure or ad hoc, and
+// the SSID.
 #pragma once
 
 #include "monitor/editor/EditorPage.h"

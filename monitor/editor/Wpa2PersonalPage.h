@@ -1,4 +1,5 @@
-// Wpa2PersonalPage.h - the editor's Wireless Security - WPA2 Personal (template 315): the passphrase.
+// Wpa2PersonalPage.h - the editor's Wireless Security - WPA2 Personal (template IDD_WPA2_PERSONAL): the
+// passphrase.
 #pragma once
 
 #include "monitor/editor/PassphrasePage.h"

@@ -1,4 +1,4 @@
-// WpaEnterprisePage.h - the editor's Wireless Security - WPA Enterprise (template 316): 802.1X
+// WpaEnterprisePage.h - the editor's Wireless Security - WPA Enterprise (template IDD_WPA_ENTERPRISE): 802.1X
 // login by EAP-TLS or PEAP, and the cipher.
 #pragma once
 

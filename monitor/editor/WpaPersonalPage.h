@@ -1,4 +1,5 @@
-// WpaPersonalPage.h - the editor's Wireless Security - WPA Personal (template 314): cipher and passphrase.
+// WpaPersonalPage.h - the editor's Wireless Security - WPA Personal (template IDD_WPA_PERSONAL): cipher and
+// passphrase.
 #pragma once
 
 #include "monitor/editor/PassphrasePage.h"

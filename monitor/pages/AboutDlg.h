@@ -1,4 +1,4 @@
-// AboutDlg.h - the About dialog (template 146, not skinned): the monitor's and the driver's versions.
+// AboutDlg.h - the About dialog (template IDD_ABOUT, not skinned): the monitor's and the driver's versions.
 #pragma once
 
 #include "monitor/ui/Dialog.h"

@@ -1,4 +1,4 @@
-// DeleteProfileDlg.h - the delete question (template 154): Yes ends with OK, No with Cancel.
+// DeleteProfileDlg.h - the delete question (template IDD_DELETE_PROFILE): Yes ends with OK, No with Cancel.
 #pragma once
 
 #include "monitor/ui/Dialog.h"

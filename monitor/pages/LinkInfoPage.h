@@ -1,4 +1,4 @@
-// LinkInfoPage.h - the Link Information page (template 135): the link's status view, its
+// LinkInfoPage.h - the Link Information page (template IDD_LINK_INFO): the link's status view, its
 // information and statistics views, the meters, Save To Profile and the pending display.
 #pragma once
 
@@ -6,7 +6,7 @@
 #include <optional>
 
 #include "adapter/wifiapi.h"
-#include "monitor/pages/MonitorHost.h"
+#include "monitor/host/MonitorHost.h"
 #include "monitor/pages/portable/LinkStatusView.h"
 #include "monitor/pages/portable/StatisticsClock.h"
 #include "monitor/res/resource.h"
@@ -49,7 +49,8 @@ public:
     unsigned RefreshTicks() const { return refreshTicks_; }
     int ShownBackground() const { return background_; }
     const CPictureEx& Picture(int id) const;
-    // A detail list (1073, 1074, 1070, 1071), or null before its first use.
+    // A detail list (IDC_INFO_LEFT, IDC_INFO_RIGHT, IDC_STATS_LEFT, IDC_STATS_RIGHT), or null before its first
+    // use.
     const CTarnoListBox* DetailList(int id) const;
 
 protected:

@@ -10,8 +10,9 @@
 #include "monitor/core/ConnectionSupervisor.h"
 #include "monitor/core/InternetProbe.h"
 #include "monitor/core/MonitorWindow.h"
-#include "monitor/pages/portable/PageGeometry.h"
-#include "monitor/pages/portable/ProfileNames.h"
+#include "monitor/editor/AvailableNetworksPage.h"
+#include "monitor/host/portable/PageGeometry.h"
+#include "adapter/portable/ProfileNames.h"
 #include "monitor/res/resource.h"
 #include "monitor/skin/WindowShape.h"
 #include "monitor/ui/Gdi.h"
@@ -129,9 +130,6 @@ void CMonitorDlg::PlaceOnScreen() {
 }
 
 void CMonitorDlg::CreatePages() {
-    WLAN_PROFILE* current = context_.state ? context_.state->currentProfile : nullptr;
-    siteSurvey_.profile = current;
-    profiles_.profile = current;
     const geometry::Rect r = geometry::TabPage;
     for (CSkinDialog* page : {static_cast<CSkinDialog*>(&linkInfo_), static_cast<CSkinDialog*>(&siteSurvey_),
                               static_cast<CSkinDialog*>(&profiles_)}) {
@@ -435,6 +433,11 @@ void CMonitorDlg::StartLinkInfoRefresh(uint32_t periodMs) { linkInfo_.StartRefre
 
 WLAN_PROFILE* CMonitorDlg::InUseProfile() const {
     return context_.supervisor ? context_.supervisor->InUseProfile().load() : nullptr;
+}
+
+bool CMonitorDlg::OpenEditor(WLAN_PROFILE& record) {
+    OpenEditor(MakeAvailableNetworksPage(*this, record, false), false);
+    return editor_ != nullptr;
 }
 
 void CMonitorDlg::OpenEditor(std::unique_ptr<CEditorPage> first, bool firstRun) {

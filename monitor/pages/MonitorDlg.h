@@ -1,4 +1,4 @@
-// MonitorDlg.h - the monitor window (template 102): skinned, rounded, three tabbed pages, and the
+// MonitorDlg.h - the monitor window (template IDD_MONITOR): skinned, rounded, three tabbed pages, and the
 // host of the pages, the key dialogs and the profile editor.
 #pragma once
 
@@ -10,7 +10,7 @@
 #include "monitor/core/MonitorWindow.h"
 #include "monitor/editor/EditorPage.h"
 #include "monitor/pages/LinkInfoPage.h"
-#include "monitor/pages/MonitorHost.h"
+#include "monitor/host/MonitorHost.h"
 #include "monitor/pages/ProfilesPage.h"
 #include "monitor/pages/SiteSurveyPage.h"
 #include "monitor/pages/portable/KeyboardRules.h"
@@ -27,8 +27,8 @@ struct MonitorDlgContext {
     AppState* state = nullptr;                    // not owned
     CConnectionSupervisor* supervisor = nullptr;  // not owned
     CInternetProbe* probe = nullptr;              // not owned
-    HWND frame = nullptr;                         // receives message 5120
-    // Makes the first-run page (template 317) with the default profile record; empty: none.
+    HWND frame = nullptr;                         // receives WM_MONITOR_REEVALUATE
+    // Makes the first-run page (template IDD_AVAILABLE_NETWORKS) with the default profile record; empty: none.
     std::function<std::unique_ptr<CEditorPage>(IMonitorHost& host, WLAN_PROFILE& record)> createFirstRunPage;
 };
 
@@ -54,9 +54,11 @@ public:
     void ShowTabs(bool show) override;
     void ShowCloseControl(bool show) override;
     void SetWindowBackground(int bitmapId) override;
-    void OpenEditor(std::unique_ptr<CEditorPage> first, bool firstRun) override;
+    bool OpenEditor(WLAN_PROFILE& record) override;
+    // The editor from `first`, shown in the page area; `firstRun` for the first-run page.
+    void OpenEditor(std::unique_ptr<CEditorPage> first, bool firstRun);
     void CloseEditor() override;
-    CEditorPage* Editor() const override { return editor_.get(); }
+    CEditorPage* Editor() const { return editor_.get(); }
     bool EditorIsFirstRun() const override { return editor_ && editorFirstRun_; }
     void HideProgram() override;
     void StartConnection(WLAN_PROFILE& record, const ConnectRequest& request) override;

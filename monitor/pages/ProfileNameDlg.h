@@ -1,4 +1,4 @@
-// ProfileNameDlg.h - the name prompt (template 155): the name of a new profile, or Cancel.
+// ProfileNameDlg.h - the name prompt (template IDD_PROFILE_NAME): the name of a new profile, or Cancel.
 #pragma once
 
 #include <string>

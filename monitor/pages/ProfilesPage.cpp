@@ -9,20 +9,20 @@
 #include "adapter/RegKey.h"
 #include "adapter/portable/ProfileLayout.h"
 #include "monitor/core/AppState.h"
-#include "monitor/editor/AvailableNetworksPage.h"
 #include "monitor/pages/DeleteProfileDlg.h"
 #include "monitor/pages/ProfileFileDialogs.h"
 #include "monitor/pages/ProfileNameDlg.h"
 #include "monitor/pages/portable/ProfileDetails.h"
 #include "monitor/pages/portable/ProfileListRules.h"
-#include "monitor/pages/portable/ProfileNames.h"
+#include "adapter/portable/ProfileNames.h"
 #include "monitor/pages/portable/ProfileRegFile.h"
 #include "monitor/pages/portable/RegistryEditorCommands.h"
 #include "monitor/ui/MessageBox.h"
 
 namespace {
 
-// Pixels in the page (see monitor/ui/Placement.h); background 149 paints the details heading over
+// Pixels in the page (see monitor/ui/Placement.h); background IDB_PROFILES_PAGE paints the details heading
+// over
 // the details box and the separators between the button groups (x 130 and 388).
 constexpr Placement kLayout[] = {
     {IDC_PROFILE_LIST, 18, 14, 194, 204},
@@ -298,8 +298,7 @@ void CProfilesPage::Edit() {
 
 void CProfilesPage::OpenEditor(WLAN_PROFILE& record) {
     host_.SetWindowBackground(IDB_BG_SETUP);
-    host_.OpenEditor(MakeAvailableNetworksPage(host_, record, false), false);
-    if (!host_.Editor()) {
+    if (!host_.OpenEditor(record)) {
         host_.SetWindowBackground(host_.State().adapterBound.load() == 1 ? IDB_BG_ACTIVE : IDB_BG_INACTIVE);
         return;
     }

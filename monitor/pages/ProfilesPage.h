@@ -1,4 +1,4 @@
-// ProfilesPage.h - the Profiles page (template 137): the stored profiles, one's details, and
+// ProfilesPage.h - the Profiles page (template IDD_PROFILES): the stored profiles, one's details, and
 // Connect, New, Edit, Import, Export and Delete.
 #pragma once
 
@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "adapter/wifiapi.h"
-#include "monitor/pages/MonitorHost.h"
+#include "monitor/host/MonitorHost.h"
 #include "monitor/pages/RegistryEditorRun.h"
 #include "monitor/pages/portable/ProfileFileFolder.h"
 #include "monitor/res/resource.h"
@@ -23,8 +23,6 @@ class CProfilesPage : public CSkinDialog {
 public:
     explicit CProfilesPage(IMonitorHost& host);
     ~CProfilesPage() override;
-
-    WLAN_PROFILE* profile = nullptr;  // the application's current profile; not owned
 
     // Lists the stored profiles again: when the tab is shown, after the editor and an import.
     void Reload();

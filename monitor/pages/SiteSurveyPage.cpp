@@ -11,14 +11,14 @@
 
 #include "adapter/portable/ScanList.h"
 #include "monitor/core/AppState.h"
-#include "monitor/pages/SecurityDialogs.h"
-#include "monitor/pages/portable/SurveyRules.h"
+#include "monitor/keys/SecurityDialogs.h"
+#include "monitor/survey/portable/SurveyRules.h"
 #include "monitor/ui/MessageBox.h"
 
 namespace {
 
 // Pixels in the page (see monitor/ui/Placement.h). The headers lie over the list's columns
-// (90, 30 and 50 pixels inside its 1-pixel border); background 147 paints the strip they sit on
+// (90, 30 and 50 pixels inside its 1-pixel border); background IDB_SURVEY_PAGE paints the strip they sit on
 // and the details heading.
 constexpr Placement kLayout[] = {
     {IDC_HEADER_SSID, 19, 14, 90, 18},

@@ -1,4 +1,4 @@
-// SiteSurveyPage.h - the Site Survey page (template 136): the networks in range, the details of
+// SiteSurveyPage.h - the Site Survey page (template IDD_SITE_SURVEY): the networks in range, the details of
 // the selected one, and connecting to it.
 #pragma once
 
@@ -8,7 +8,7 @@
 #include <memory>
 
 #include "adapter/wifiapi.h"
-#include "monitor/pages/MonitorHost.h"
+#include "monitor/host/MonitorHost.h"
 #include "monitor/res/resource.h"
 #include "monitor/skin/PictureEx.h"
 #include "monitor/skin/SkinDialog.h"
@@ -21,15 +21,14 @@ public:
     explicit CSiteSurveyPage(IMonitorHost& host);
     ~CSiteSurveyPage() override;
 
-    WLAN_PROFILE* profile = nullptr;  // the application's current profile; not owned
-
     void StartTick() { StartTimer(TIMER_SURVEY_TICK, 1000); }
     void StopTick() { StopTimer(TIMER_SURVEY_TICK); }
     // Refresh: asks the adapter to scan, then waits for the result like BeginScan.
     void StartScan();
-    // Clears the list and shows the scanning animation; the scan result is read when timer 100 fires.
+    // Clears the list and shows the scanning animation; the scan result is read when timer TIMER_SURVEY_SCAN
+    // fires.
     void BeginScan();
-    // Timer 100: asks again and, when the adapter takes the request, lists its result.
+    // Timer TIMER_SURVEY_SCAN: asks again and, when the adapter takes the request, lists its result.
     void FinishScan();
     // The list from the application's current survey (the frame and the supervisor call this too);
     // the details of no row.

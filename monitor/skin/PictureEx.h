@@ -1,4 +1,6 @@
 // PictureEx.h - a picture control that plays an animated GIF from the resources.
+// The class name, its My* methods and their trailing `int = -1` parameters are the fixed interface
+// of the control library the pages were written against: keep them as they are.
 #pragma once
 
 #include <cstdint>

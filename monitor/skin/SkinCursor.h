@@ -1,4 +1,4 @@
-// SkinCursor.h - the hand cursor (resource 163) shown over bitmap buttons.
+// SkinCursor.h - the hand cursor (IDCUR_HAND) shown over bitmap buttons.
 #pragma once
 
 #include <windows.h>

@@ -1,4 +1,4 @@
-// SkinMeter.h - a progress control drawn as the stepped 88-column bar (bitmap 298).
+// SkinMeter.h - a progress control drawn as the stepped 88-column bar (bitmap IDB_METER_BAR).
 #pragma once
 
 #include "monitor/ui/Control.h"

@@ -1,4 +1,6 @@
 // TarnoListBox.h - owner-drawn list box: rows in the order added, drawn in our font.
+// The class name, its My* methods and their trailing `int = -1` parameters are the fixed interface
+// of the control library the pages were written against: keep them as they are.
 #pragma once
 
 #include <string>

@@ -1,4 +1,6 @@
 // TarnoListCtrl.h - report-style list view with the operations the pages use.
+// The class name, its My* methods and their trailing `int = -1` parameters are the fixed interface
+// of the control library the pages were written against: keep them as they are.
 #pragma once
 
 #include <string>

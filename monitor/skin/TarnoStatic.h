@@ -1,4 +1,6 @@
 // TarnoStatic.h - static text in our own font, colours and alignment.
+// The class name, its My* methods and their trailing `int = -1` parameters are the fixed interface
+// of the control library the pages were written against: keep them as they are.
 #pragma once
 
 #include "monitor/ui/Control.h"

@@ -6,7 +6,7 @@
 #include <charconv>
 #include <vector>
 
-#include "monitor/pages/portable/AddressOrder.h"
+#include "monitor/ui/portable/AddressOrder.h"
 
 namespace ui {
 namespace {

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "monitor/pages/portable/AddressOrder.h"
+#include "monitor/ui/portable/AddressOrder.h"
 #include "monitor/pages/portable/LinkInfoRows.h"
 #include "monitor/pages/portable/LinkStatisticsRows.h"
 #include "monitor/pages/portable/NamePrompt.h"

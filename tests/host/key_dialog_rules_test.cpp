@@ -7,7 +7,7 @@
 #include "adapter/portable/KeyText.h"
 #include "adapter/portable/WepKeyGen.h"
 #include "monitor/editor/portable/WepKeys.h"
-#include "monitor/pages/portable/KeyDialogRules.h"
+#include "monitor/keys/portable/KeyDialogRules.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "monitor/pages/portable/AddressOrder.h"
+#include "monitor/ui/portable/AddressOrder.h"
 #include "monitor/pages/portable/LinkInfoRows.h"
 #include "monitor/pages/portable/LinkStatisticsRows.h"
 #include "monitor/pages/portable/LinkStatusView.h"

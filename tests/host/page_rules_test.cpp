@@ -3,8 +3,8 @@
 
 #include <cstring>
 
-#include "monitor/pages/portable/AddressOrder.h"
-#include "monitor/pages/portable/ProfileNames.h"
+#include "monitor/ui/portable/AddressOrder.h"
+#include "adapter/portable/ProfileNames.h"
 
 TEST(ProfileNames, TheDefaultProfileIsShownAsDefaultAndBackExactly) {
     struct Case {

@@ -8,7 +8,7 @@
 
 #include "adapter/portable/Bytes.h"
 #include "adapter/portable/ScanList.h"
-#include "monitor/pages/portable/SurveyRules.h"
+#include "monitor/survey/portable/SurveyRules.h"
 #include "nvxsim/model/BssidList.h"
 #include "tests/support/BssidListBuilder.h"
 

@@ -12,7 +12,6 @@ inline constexpr const char* IconPressedMessage = "MONITOR_ICON_PRESSED";
 inline constexpr const char* TaskbarCreatedMessage = "TaskbarCreated";
 inline constexpr const char* OutsideCloseTitle = "ACUClose";
 inline constexpr const char* AboutTitle = "About Wireless Network Monitor";
-inline constexpr const char* Caption = "Velmora Wireless Network Monitor";
 
 inline constexpr const char* ProfileKey = "SOFTWARE\\Velmora\\Profile\\WPROFILE";
 inline constexpr const char* DefaultProfileKey = "SOFTWARE\\Velmora\\Profile\\WPROFILE\\(Default Site Profile)";

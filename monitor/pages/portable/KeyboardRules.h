@@ -24,11 +24,12 @@ struct Key {
 
 // Where the key was pressed.
 struct Place {
-    int page = 0;              // the template id of the page shown: 135, 136, 137 or an editor page's
+    // The template id of the page shown: IDD_LINK_INFO, IDD_SITE_SURVEY, IDD_PROFILES or an editor page's.
+    int page = 0;
     int focus = 0;             // the id of the page's control that has the focus; 0 for none
     bool rowSelected = false;  // that control is a list with a selected row
     bool tabsShown = false;    // the tab buttons are there (no profile editor is open)
-    int tab = 0;               // the current tab: 135, 136 or 137
+    int tab = 0;               // the current tab: IDD_LINK_INFO, IDD_SITE_SURVEY or IDD_PROFILES
 };
 
 enum class Act { None, SwitchTab, Click };

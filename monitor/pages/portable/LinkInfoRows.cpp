@@ -5,7 +5,7 @@
 #include <cstring>
 
 #include "adapter/portable/LinkRecords.h"
-#include "monitor/pages/portable/AddressOrder.h"
+#include "monitor/ui/portable/AddressOrder.h"
 
 namespace linkinfo {
 

@@ -1,4 +1,4 @@
-// NamePrompt.h - what the name prompt (dialog 155) accepts, and the texts around a save by name.
+// NamePrompt.h - what the name prompt (dialog IDD_PROFILE_NAME) accepts, and the texts around a save by name.
 #pragma once
 
 #include <cstddef>

@@ -6,7 +6,7 @@
 
 #include "adapter/portable/ProfileLayout.h"
 #include "monitor/editor/portable/NewProfile.h"
-#include "monitor/pages/portable/ProfileNames.h"
+#include "adapter/portable/ProfileNames.h"
 
 namespace profiles {
 namespace {

@@ -8,6 +8,7 @@
 #include "adapter/DriverLink.h"
 #include "adapter/portable/Ndis.h"
 #include "monitor/core/portable/MonitorTexts.h"
+#include "monitor/ui/MessageBox.h"
 #include "nvxsim/nvxsim.h"
 #include "tests/win32/support/TestSupport.h"
 
@@ -295,7 +296,7 @@ LRESULT CALLBACK AnswerBoxes(int code, WPARAM wParam, LPARAM lParam) {
         GetClassNameA(box, cls, sizeof cls);
         GetWindowTextA(box, caption, sizeof caption);
         // The program's own dialogs have captions of their own; its message boxes have this one.
-        if (std::string(cls) == "#32770" && std::string(caption) == texts::Caption) {
+        if (std::string(cls) == "#32770" && std::string(caption) == ui::MessageCaption) {
             GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
             g_boxes.push_back({caption, text});
             PostMessageA(box, WM_COMMAND, WPARAM(g_answer), 0);

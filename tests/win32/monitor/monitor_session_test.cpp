@@ -16,6 +16,7 @@
 #include "adapter/portable/Ndis.h"
 #include "monitor/core/portable/MonitorTexts.h"
 #include "monitor/res/resource.h"
+#include "monitor/ui/MessageBox.h"
 #include "tests/win32/monitor/MonitorTestSupport.h"
 #include "tests/win32/support/TestSupport.h"
 
@@ -267,7 +268,7 @@ TEST_F(SessionTest, TurnMonitorOffStopsTheWorkerAndEndsPromptly) {
 
     PostMessageA(session.Frame(), WM_COMMAND, ID_TRAY_SWITCH, 0);
     HWND question = nullptr;
-    ASSERT_TRUE(session.WaitFor(5000, [&] { return (question = session.Find("#32770", texts::Caption)) != nullptr; }));
+    ASSERT_TRUE(session.WaitFor(5000, [&] { return (question = session.Find("#32770", ui::MessageCaption)) != nullptr; }));
     char text[512] = {};
     GetDlgItemTextA(question, 0xFFFF, text, sizeof text);
     EXPECT_STREQ(text, texts::AskSwitchToMonitor);

@@ -1,11 +1,11 @@
 // SecurityDialogs.cpp - the key dialogs in turn, as the user changes the security kind in them.
-#include "monitor/pages/SecurityDialogs.h"
+#include "monitor/keys/SecurityDialogs.h"
 
 #include <memory>
 
-#include "monitor/pages/SurveyWepDlg.h"
-#include "monitor/pages/SurveyWpa2Dlg.h"
-#include "monitor/pages/SurveyWpaDlg.h"
+#include "monitor/keys/SurveyWepDlg.h"
+#include "monitor/keys/SurveyWpa2Dlg.h"
+#include "monitor/keys/SurveyWpaDlg.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
 // KeyDialogRules.cpp - see KeyDialogRules.h.
-#include "monitor/pages/portable/KeyDialogRules.h"
+#include "monitor/keys/portable/KeyDialogRules.h"
 
 #include <cstring>
 

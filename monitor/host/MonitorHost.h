@@ -10,12 +10,9 @@
 #include <windows.h>
 
 #include <cstdint>
-#include <memory>
 
 #include "adapter/wifiapi.h"
 #include "monitor/core/AppState.h"
-
-class CEditorPage;
 
 struct ConnectRequest {
     const char* inUseName = nullptr;  // becomes the in-use profile name; null clears it
@@ -33,18 +30,20 @@ public:
     // The profile the Link Information page shows and saves.
     virtual WLAN_PROFILE* InUseProfile() const = 0;
 
-    // Tab switch to page 135, 136 or 137 (the tab buttons' path, also when it is the current tab).
+    // Tab switch to page IDD_LINK_INFO, IDD_SITE_SURVEY or IDD_PROFILES (the tab buttons' path, also when it
+    // is the current tab).
     virtual void SwitchTab(int page) = 0;
     virtual void ShowTabs(bool show) = 0;
     virtual void ShowCloseControl(bool show) = 0;
-    // Background 278, 358, 311 or 373; the rounded shape is applied again and the window repainted.
+    // Background IDB_BG_ACTIVE, IDB_BG_INACTIVE, IDB_BG_SETUP or IDB_BG_SUMMARY; the rounded shape is applied
+    // again and the window repainted.
     virtual void SetWindowBackground(int bitmapId) = 0;
 
-    // The profile editor: its first page, shown in the page area; `firstRun` for the first-run page.
-    virtual void OpenEditor(std::unique_ptr<CEditorPage> first, bool firstRun) = 0;
+    // The profile editor on `record`, from its available networks page, in the page area; false
+    // when it could not be opened.
+    virtual bool OpenEditor(WLAN_PROFILE& record) = 0;
     // Hides every page of the editor now and destroys them once the current message is handled.
     virtual void CloseEditor() = 0;
-    virtual CEditorPage* Editor() const = 0;
     virtual bool EditorIsFirstRun() const = 0;
     // Hides the monitor window and the frame (the first-run page's Exit).
     virtual void HideProgram() = 0;

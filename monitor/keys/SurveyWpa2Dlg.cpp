@@ -1,7 +1,7 @@
 // SurveyWpa2Dlg.cpp - see SurveyWpa2Dlg.h.
-#include "monitor/pages/SurveyWpa2Dlg.h"
+#include "monitor/keys/SurveyWpa2Dlg.h"
 
-#include "monitor/pages/portable/PageGeometry.h"
+#include "monitor/host/portable/PageGeometry.h"
 #include "monitor/res/resource.h"
 #include "monitor/ui/Controls.h"
 #include "monitor/ui/MessageBox.h"
@@ -11,7 +11,7 @@ namespace {
 using geometry::KeyDialogDropHeight;
 using geometry::KeyDialogRow;
 
-// Beside the labels Security and Passphrase of background 342.
+// Beside the labels Security and Passphrase of background IDB_KEY_WPA2.
 constexpr Placement kLayout[] = {
     {IDC_WPA2_SECURITY, KeyDialogRow(0).x, KeyDialogRow(0).y, KeyDialogRow(0).width, KeyDialogDropHeight},
     {IDC_WPA2_PASSPHRASE, KeyDialogRow(1).x, KeyDialogRow(1).y, KeyDialogRow(1).width, KeyDialogRow(1).height},

@@ -1,7 +1,7 @@
-// SurveyWpa2Dlg.h - the WPA2-Personal passphrase of a surveyed network (template 320).
+// SurveyWpa2Dlg.h - the WPA2-Personal passphrase of a surveyed network (template IDD_SURVEY_WPA2).
 #pragma once
 
-#include "monitor/pages/SurveyKeyDlg.h"
+#include "monitor/keys/SurveyKeyDlg.h"
 
 class CSurveyWpa2Dlg : public CSurveyKeyDlg {
 public:

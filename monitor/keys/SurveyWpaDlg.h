@@ -1,7 +1,7 @@
-// SurveyWpaDlg.h - the WPA-Personal passphrase of a surveyed network (template 319).
+// SurveyWpaDlg.h - the WPA-Personal passphrase of a surveyed network (template IDD_SURVEY_WPA).
 #pragma once
 
-#include "monitor/pages/SurveyKeyDlg.h"
+#include "monitor/keys/SurveyKeyDlg.h"
 
 class CSurveyWpaDlg : public CSurveyKeyDlg {
 public:

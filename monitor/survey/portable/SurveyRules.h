@@ -12,7 +12,7 @@
 
 namespace survey {
 
-// Row icons, in the order of the page's image list (bitmaps 344, 345, 343).
+// Row icons, in the order of the page's image list (bitmaps IDB_ROW_OPEN, IDB_ROW_PROTECTED, IDB_ROW_ADHOC).
 enum Icon : int { OpenNetwork = 0, ProtectedNetwork = 1, AdhocCell = 2 };
 
 struct Row {

@@ -1,5 +1,5 @@
 // AddressOrder.cpp - see AddressOrder.h.
-#include "monitor/pages/portable/AddressOrder.h"
+#include "monitor/ui/portable/AddressOrder.h"
 
 #include <cstring>
 

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "adapter/wifiapi.h"
-#include "monitor/pages/portable/KeyDialogRules.h"
+#include "monitor/keys/portable/KeyDialogRules.h"
 #include "monitor/skin/SkinDialog.h"
 #include "monitor/skin/SkinStatic.h"
 

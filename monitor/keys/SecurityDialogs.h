@@ -3,7 +3,7 @@
 #pragma once
 
 #include "adapter/wifiapi.h"
-#include "monitor/pages/MonitorHost.h"
+#include "monitor/host/MonitorHost.h"
 
 // Runs the dialog of `record.SecurityMode` (1 WEP, 2 WPA-Personal, 4 WPA2-Personal) over the
 // monitor window, and the dialog of the new kind when the user picks another kind in it, all on

@@ -1,9 +1,9 @@
 // SurveyWepDlg.cpp - see SurveyWepDlg.h.
-#include "monitor/pages/WepKeyField.h"
-#include "monitor/pages/SurveyWepDlg.h"
+#include "monitor/keys/WepKeyField.h"
+#include "monitor/keys/SurveyWepDlg.h"
 
 #include "monitor/editor/portable/WepKeys.h"
-#include "monitor/pages/portable/PageGeometry.h"
+#include "monitor/host/portable/PageGeometry.h"
 #include "monitor/res/resource.h"
 #include "monitor/ui/Controls.h"
 
@@ -12,7 +12,7 @@ namespace {
 using geometry::KeyDialogDropHeight;
 using geometry::KeyDialogRow;
 
-// Beside the labels Security, Key Length, Passphrase and WEP Key of background 327.
+// Beside the labels Security, Key Length, Passphrase and WEP Key of background IDB_KEY_WEP.
 constexpr Placement kLayout[] = {
     {IDC_WEP_SECURITY, KeyDialogRow(0).x, KeyDialogRow(0).y, KeyDialogRow(0).width, KeyDialogDropHeight},
     {IDC_WEP_KEY_LENGTH, KeyDialogRow(1).x, KeyDialogRow(1).y, KeyDialogRow(1).width, KeyDialogDropHeight},

@@ -1,7 +1,7 @@
-// SurveyWepDlg.h - the WEP key of a surveyed network (template 180).
+// SurveyWepDlg.h - the WEP key of a surveyed network (template IDD_SURVEY_WEP).
 #pragma once
 
-#include "monitor/pages/SurveyKeyDlg.h"
+#include "monitor/keys/SurveyKeyDlg.h"
 #include "monitor/skin/MaskEdit.h"
 
 class CSurveyWepDlg : public CSurveyKeyDlg {

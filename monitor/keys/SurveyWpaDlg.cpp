@@ -1,7 +1,7 @@
 // SurveyWpaDlg.cpp - see SurveyWpaDlg.h.
-#include "monitor/pages/SurveyWpaDlg.h"
+#include "monitor/keys/SurveyWpaDlg.h"
 
-#include "monitor/pages/portable/PageGeometry.h"
+#include "monitor/host/portable/PageGeometry.h"
 #include "monitor/res/resource.h"
 #include "monitor/ui/Controls.h"
 #include "monitor/ui/MessageBox.h"
@@ -11,7 +11,7 @@ namespace {
 using geometry::KeyDialogDropHeight;
 using geometry::KeyDialogRow;
 
-// Beside the labels Security, Cipher and Passphrase of background 338.
+// Beside the labels Security, Cipher and Passphrase of background IDB_KEY_WPA.
 constexpr Placement kLayout[] = {
     {IDC_WPA_SECURITY, KeyDialogRow(0).x, KeyDialogRow(0).y, KeyDialogRow(0).width, KeyDialogDropHeight},
     {IDC_WPA_CIPHER, KeyDialogRow(1).x, KeyDialogRow(1).y, KeyDialogRow(1).width, KeyDialogDropHeight},

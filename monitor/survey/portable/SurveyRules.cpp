@@ -1,5 +1,5 @@
 // SurveyRules.cpp - see SurveyRules.h.
-#include "monitor/pages/portable/SurveyRules.h"
+#include "monitor/survey/portable/SurveyRules.h"
 
 #include <cstring>
 #include <optional>

@@ -1,7 +1,7 @@
 // SurveyKeyDlg.cpp - see SurveyKeyDlg.h.
-#include "monitor/pages/SurveyKeyDlg.h"
+#include "monitor/keys/SurveyKeyDlg.h"
 
-#include "monitor/pages/portable/PageGeometry.h"
+#include "monitor/host/portable/PageGeometry.h"
 #include "monitor/res/resource.h"
 #include "monitor/skin/WindowShape.h"
 #include "monitor/ui/Controls.h"

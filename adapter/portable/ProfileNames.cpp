@@ -1,5 +1,5 @@
 // ProfileNames.cpp - see ProfileNames.h.
-#include "monitor/pages/portable/ProfileNames.h"
+#include "adapter/portable/ProfileNames.h"
 
 namespace profiles {
 
