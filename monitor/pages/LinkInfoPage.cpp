@@ -86,7 +86,7 @@ void Fill(CTarnoListBox& list, const std::array<std::string, N>& rows) {
 
 }  // namespace
 
-CLinkInfoPage::CLinkInfoPage(IMonitorHost& host) : CSkinDialog(IDD_LINK_INFO, nullptr), host_(host) {}
+CLinkInfoPage::CLinkInfoPage(IMonitorHost& host) : CTabPage(IDD_LINK_INFO, nullptr), host_(host) {}
 
 bool CLinkInfoPage::OnInitDialog() {
     SetDragHost(host_.Window());
@@ -132,6 +132,18 @@ bool CLinkInfoPage::OnInitDialog() {
     for (int id : {IDC_STATISTICS, IDC_SAVE_TO_PROFILE, IDC_STATS_REFRESH}) ShowItem(id, false);
     StartTimer(TIMER_LINK_REFRESH, 500);
     return true;
+}
+
+void CLinkInfoPage::OnTabShowing() {
+    StartRefresh(1000);
+    ShowChosenDetails();
+}
+
+void CLinkInfoPage::OnTabHiding(bool byButton) {
+    // The details lists are the window's children, not the page's.
+    HideDetailLists();
+    // A page that switches tabs (the editor returning to Profiles) leaves the refresh running.
+    if (byButton) StopRefresh();
 }
 
 bool CLinkInfoPage::OnTimer(UINT_PTR) {

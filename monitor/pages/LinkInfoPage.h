@@ -6,21 +6,25 @@
 #include <optional>
 
 #include "adapter/wifiapi.h"
+#include "monitor/pages/TabPage.h"
 #include "monitor/host/MonitorHost.h"
 #include "monitor/pages/portable/LinkStatusView.h"
 #include "monitor/pages/portable/StatisticsClock.h"
 #include "monitor/res/resource.h"
 #include "monitor/skin/PictureEx.h"
 #include "monitor/skin/SkinButton.h"
-#include "monitor/skin/SkinDialog.h"
 #include "monitor/skin/SkinMeter.h"
 #include "monitor/skin/SkinStatic.h"
 #include "monitor/skin/TarnoListBox.h"
 #include "monitor/skin/TarnoStatic.h"
 
-class CLinkInfoPage : public CSkinDialog {
+class CLinkInfoPage : public CTabPage {
 public:
     explicit CLinkInfoPage(IMonitorHost& host);
+
+    // Its tab: the refresh runs while it shows, and its details lists go with it.
+    void OnTabShowing() override;
+    void OnTabHiding(bool byButton) override;
 
     // What the window and the frame ask of the page.
     // The frame starts it when a connect worker has ended: a pending display ends then at the latest.

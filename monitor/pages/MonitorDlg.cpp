@@ -4,6 +4,7 @@
 
 #include <commctrl.h>
 
+#include <cassert>
 #include <cctype>
 #include <cstring>
 
@@ -28,7 +29,8 @@ constexpr UINT WM_KEY_COMMAND = WM_APP + 0x22;
 bool IsAdhoc(const WLAN_PROFILE& p) { return p.AssociationMode == 0 || p.AssociationMode == 2; }
 
 int TabButtonOf(int page) {
-    return page == IDD_SITE_SURVEY ? IDC_TAB_SURVEY : page == IDD_PROFILES ? IDC_TAB_PROFILES : IDC_TAB_LINK;
+    const tabs::Tab* tab = tabs::Find(page);
+    return tab ? tab->button : 0;
 }
 
 // A control a click can reach: shown and enabled.
@@ -53,7 +55,15 @@ static_assert(keyboard::Tab == VK_TAB && keyboard::Enter == VK_RETURN && keyboar
 }  // namespace
 
 CMonitorDlg::CMonitorDlg(const MonitorDlgContext& context)
-    : CSkinDialog(IDD_MONITOR, nullptr), context_(context), linkInfo_(*this), siteSurvey_(*this), profiles_(*this) {}
+    : CSkinDialog(IDD_MONITOR, nullptr),
+      context_(context),
+      linkInfo_(*this),
+      siteSurvey_(*this),
+      profiles_(*this),
+      tabPages_{&linkInfo_, &siteSurvey_, &profiles_} {
+    for (size_t i = 0; i < tabs::Count; ++i)
+        assert(tabPages_[i]->TemplateId() == tabs::kTabs[i].Page() && "the pages in the tab table's order");
+}
 
 CMonitorDlg::~CMonitorDlg() {
     // The editor's windows are children of this window: they go first.
@@ -88,27 +98,25 @@ bool CMonitorDlg::OnInitDialog() {
     SendMessageA(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
     SendMessageA(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_));
 
-    tabLink_.Attach(Handle(), IDC_TAB_LINK);
-    tabSurvey_.Attach(Handle(), IDC_TAB_SURVEY);
-    tabProfiles_.Attach(Handle(), IDC_TAB_PROFILES);
+    std::vector<Placement> layout;
+    for (const tabs::Tab& tab : tabs::All()) {
+        tabButtons_[size_t(tabs::IndexOf(tab))].Attach(Handle(), tab.button);
+        const geometry::Rect b = geometry::TabButton(tabs::IndexOf(tab));
+        layout.push_back({tab.button, b.x, b.y, b.width, b.height});
+    }
     close_.Attach(Handle(), IDC_CLOSE);
     TrackSkinStatic(&close_);
     const geometry::Rect c = geometry::CloseControl;
-    const Placement layout[] = {
-        {IDC_TAB_LINK, geometry::TabButton(0).x, geometry::TabButton(0).y, geometry::TabButton(0).width,
-         geometry::TabButton(0).height},
-        {IDC_TAB_SURVEY, geometry::TabButton(1).x, geometry::TabButton(1).y, geometry::TabButton(1).width,
-         geometry::TabButton(1).height},
-        {IDC_TAB_PROFILES, geometry::TabButton(2).x, geometry::TabButton(2).y, geometry::TabButton(2).width,
-         geometry::TabButton(2).height},
-        {IDC_CLOSE, c.x, c.y, c.width, c.height},
-    };
+    layout.push_back({IDC_CLOSE, c.x, c.y, c.width, c.height});
     Place(layout);
     CreatePages();
 
     const bool bound = context_.state && context_.state->adapterBound.load() == 1;
     SetBackground(bound ? IDB_BG_ACTIVE : IDB_BG_INACTIVE);
-    SetTabBitmaps(IDB_TAB_LINK_ON, IDB_TAB_SURVEY_OFF, IDB_TAB_PROFILES_OFF);
+    for (const tabs::Tab& tab : tabs::All()) {
+        const int bitmap = tab.Page() == IDD_LINK_INFO ? tab.bitmapOn : tab.bitmapOff;
+        tabButtons_[size_t(tabs::IndexOf(tab))].SetBitmaps(bitmap, bitmap);
+    }
     close_.SetBitmaps(IDB_CLOSE, IDB_CLOSE_HOVER, IDB_CLOSE_HOVER);
     close_.SetCaption("Close");
     ApplyRoundedRegion();
@@ -131,8 +139,7 @@ void CMonitorDlg::PlaceOnScreen() {
 
 void CMonitorDlg::CreatePages() {
     const geometry::Rect r = geometry::TabPage;
-    for (CSkinDialog* page : {static_cast<CSkinDialog*>(&linkInfo_), static_cast<CSkinDialog*>(&siteSurvey_),
-                              static_cast<CSkinDialog*>(&profiles_)}) {
+    for (CTabPage* page : tabPages_) {
         page->CreateChild(Handle());
         SetWindowPos(page->Handle(), nullptr, r.x, r.y, r.width, r.height, SWP_NOZORDER | SWP_NOACTIVATE);
         page->Show(false);
@@ -165,12 +172,6 @@ void CMonitorDlg::StartFirstRun() {
     ApplyRoundedRegion();
 }
 
-void CMonitorDlg::SetTabBitmaps(int link, int survey, int profiles) {
-    tabLink_.SetBitmaps(link, link);
-    tabSurvey_.SetBitmaps(survey, survey);
-    tabProfiles_.SetBitmaps(profiles, profiles);
-}
-
 void CMonitorDlg::ApplyRoundedRegion() {
     ApplyRoundedShape(Handle(), geometry::WindowWidth, geometry::WindowHeight);
 }
@@ -182,16 +183,11 @@ bool CMonitorDlg::ChangeBackground(int bitmapId) {
 }
 
 bool CMonitorDlg::OnCommand(int id, int code, HWND) {
+    if (const tabs::Tab* tab = tabs::FindButton(id)) {
+        OnTab(tab->Page());
+        return true;
+    }
     switch (id) {
-    case IDC_TAB_LINK:
-        OnTab(IDD_LINK_INFO);
-        return true;
-    case IDC_TAB_SURVEY:
-        OnTab(IDD_SITE_SURVEY);
-        return true;
-    case IDC_TAB_PROFILES:
-        OnTab(IDD_PROFILES);
-        return true;
     case IDC_CLOSE:
         if (code == STN_CLICKED) OnCancel();
         return true;
@@ -204,44 +200,33 @@ bool CMonitorDlg::OnCommand(int id, int code, HWND) {
 
 void CMonitorDlg::OnTab(int page) {
     if (page == currentTab_) return;  // the current tab changes nothing
-    if (page != IDD_LINK_INFO) linkInfo_.StopRefresh();
-    SwitchTab(page);
+    ShowTab(page, true);
     Redraw();
 }
 
-void CMonitorDlg::SwitchTab(int page) {
-    CSkinDialog* next = &linkInfo_;
-    if (page == IDD_LINK_INFO) {
-        SetTabBitmaps(IDB_TAB_LINK_ON, IDB_TAB_SURVEY_OFF, IDB_TAB_PROFILES_OFF);
-        siteSurvey_.StopTick();
-        linkInfo_.StartRefresh(1000);
-        linkInfo_.ShowChosenDetails();
-    } else if (page == IDD_SITE_SURVEY) {
-        SetTabBitmaps(IDB_TAB_LINK_OFF, IDB_TAB_SURVEY_ON, IDB_TAB_PROFILES_OFF);
-        siteSurvey_.StartTick();
-        next = &siteSurvey_;
-    } else if (page == IDD_PROFILES) {
-        SetTabBitmaps(IDB_TAB_LINK_OFF, IDB_TAB_SURVEY_OFF, IDB_TAB_PROFILES_ON);
-        siteSurvey_.StopTick();
-        linkInfo_.HideDetailLists();
-        next = &profiles_;
-    } else {
-        return;
+void CMonitorDlg::SwitchTab(int page) { ShowTab(page, false); }
+
+void CMonitorDlg::ShowTab(int page, bool byButton) {
+    const tabs::Tab* tab = tabs::Find(page);
+    assert(tab && "a page of the tab table");
+    if (!tab) return;
+    CTabPage* next = tabPages_[size_t(tabs::IndexOf(*tab))];
+    for (const tabs::Tab& each : tabs::All()) {
+        const int bitmap = &each == tab ? each.bitmapOn : each.bitmapOff;
+        tabButtons_[size_t(tabs::IndexOf(each))].SetBitmaps(bitmap, bitmap);
+        if (&each != tab) tabPages_[size_t(tabs::IndexOf(each))]->OnTabHiding(byButton);
     }
+    next->OnTabShowing();
     currentTab_ = page;
     if (shown_ && shown_ != next) shown_->Show(false);
     shown_ = next;
     next->Show(true);
     ShowTabs(true);
-    const AppState* state = context_.state;
-    if (page == IDD_SITE_SURVEY && siteSurvey_.ListEmpty() && state && state->adapterBound.load() == 1 &&
-        state->zeroControlState.load() != 1)
-        siteSurvey_.BeginScan();
-    if (page == IDD_PROFILES) profiles_.Reload();
+    next->OnTabShown();
 }
 
 void CMonitorDlg::ShowTabs(bool show) {
-    for (int id : {IDC_TAB_LINK, IDC_TAB_SURVEY, IDC_TAB_PROFILES}) ShowItem(id, show);
+    for (const tabs::Tab& tab : tabs::All()) ShowItem(tab.button, show);
 }
 
 void CMonitorDlg::ShowCloseControl(bool show) { ShowItem(IDC_CLOSE, show); }
@@ -336,7 +321,7 @@ bool CMonitorDlg::OnKey(const MSG& message) {
         key.alt = GetKeyState(VK_MENU) < 0;
     }
     keyboard::Place place;
-    place.tabsShown = !editor_ && IsItemVisible(IDC_TAB_LINK);
+    place.tabsShown = !editor_ && IsItemVisible(tabs::kTabs[0].button);
     place.tab = currentTab_;
     if (CDialog* page = KeyPage()) {
         place.page = page->TemplateId();

@@ -2,6 +2,7 @@
 // host of the pages, the key dialogs and the profile editor.
 #pragma once
 
+#include <array>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -14,6 +15,7 @@
 #include "monitor/pages/ProfilesPage.h"
 #include "monitor/pages/SiteSurveyPage.h"
 #include "monitor/pages/portable/KeyboardRules.h"
+#include "monitor/pages/portable/TabTable.h"
 #include "monitor/skin/SkinButton.h"
 #include "monitor/skin/SkinDialog.h"
 #include "monitor/skin/SkinStatic.h"
@@ -91,7 +93,8 @@ private:
     void CreatePages();
     void PlaceOnScreen();
     void FillBesideEditorPage(HDC dc) const;
-    void SetTabBitmaps(int link, int survey, int profiles);
+    // Shows the tab of `page`; `byButton`: asked by a tab button or its keys.
+    void ShowTab(int page, bool byButton);
     void StartFirstRun();
     void OnTab(int page);
     bool SetupShown() const;
@@ -109,12 +112,12 @@ private:
     CLinkInfoPage linkInfo_;
     CSiteSurveyPage siteSurvey_;
     CProfilesPage profiles_;
-    CSkinButton tabSurvey_;
-    CSkinButton tabProfiles_;
-    CSkinButton tabLink_;
+    // The pages of the tab table's rows, in its order, and their buttons.
+    std::array<CTabPage*, tabs::Count> tabPages_;
+    std::array<CSkinButton, tabs::Count> tabButtons_;
     CSkinStatic close_;
-    int currentTab_ = 135;
-    CSkinDialog* shown_ = nullptr;  // one of the pages
+    int currentTab_ = IDD_LINK_INFO;
+    CTabPage* shown_ = nullptr;  // one of the pages
     WLAN_PROFILE firstRunRecord_{};
     std::unique_ptr<CEditorPage> editor_;  // the editor's first page, or the first-run page
     bool editorFirstRun_ = false;

@@ -105,7 +105,7 @@ FILETIME LastWrite(const std::string& path) {
 
 }  // namespace
 
-CProfilesPage::CProfilesPage(IMonitorHost& host) : CSkinDialog(IDD_PROFILES, nullptr), host_(host) {}
+CProfilesPage::CProfilesPage(IMonitorHost& host) : CTabPage(IDD_PROFILES, nullptr), host_(host) {}
 
 CProfilesPage::~CProfilesPage() {
     if (rowIcons_) ImageList_Destroy(rowIcons_);

@@ -10,19 +10,22 @@
 #include <vector>
 
 #include "adapter/wifiapi.h"
+#include "monitor/pages/TabPage.h"
 #include "monitor/host/MonitorHost.h"
 #include "monitor/pages/RegistryEditorRun.h"
 #include "monitor/pages/portable/ProfileFileFolder.h"
 #include "monitor/res/resource.h"
-#include "monitor/skin/SkinDialog.h"
 #include "monitor/skin/SkinStatic.h"
 #include "monitor/skin/TarnoListBox.h"
 #include "monitor/skin/TarnoListCtrl.h"
 
-class CProfilesPage : public CSkinDialog {
+class CProfilesPage : public CTabPage {
 public:
     explicit CProfilesPage(IMonitorHost& host);
     ~CProfilesPage() override;
+
+    // Its tab: the list is read again each time it shows.
+    void OnTabShown() override { Reload(); }
 
     // Lists the stored profiles again: when the tab is shown, after the editor and an import.
     void Reload();

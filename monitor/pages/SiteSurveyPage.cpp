@@ -38,7 +38,12 @@ constexpr int kStandardArrow = 32512;
 
 }  // namespace
 
-CSiteSurveyPage::CSiteSurveyPage(IMonitorHost& host) : CSkinDialog(IDD_SITE_SURVEY, nullptr), host_(host) {}
+CSiteSurveyPage::CSiteSurveyPage(IMonitorHost& host) : CTabPage(IDD_SITE_SURVEY, nullptr), host_(host) {}
+
+void CSiteSurveyPage::OnTabShown() {
+    const AppState& state = host_.State();
+    if (ListEmpty() && state.adapterBound.load() == 1 && state.zeroControlState.load() != 1) BeginScan();
+}
 
 CSiteSurveyPage::~CSiteSurveyPage() {
     if (rowIcons_) ImageList_Destroy(rowIcons_);

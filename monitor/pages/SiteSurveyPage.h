@@ -8,18 +8,23 @@
 #include <memory>
 
 #include "adapter/wifiapi.h"
+#include "monitor/pages/TabPage.h"
 #include "monitor/host/MonitorHost.h"
 #include "monitor/res/resource.h"
 #include "monitor/skin/PictureEx.h"
-#include "monitor/skin/SkinDialog.h"
 #include "monitor/skin/SkinStatic.h"
 #include "monitor/skin/TarnoListBox.h"
 #include "monitor/skin/TarnoListCtrl.h"
 
-class CSiteSurveyPage : public CSkinDialog {
+class CSiteSurveyPage : public CTabPage {
 public:
     explicit CSiteSurveyPage(IMonitorHost& host);
     ~CSiteSurveyPage() override;
+
+    // Its tab: the tick runs while it shows; an empty list scans when the adapter can.
+    void OnTabShowing() override { StartTick(); }
+    void OnTabShown() override;
+    void OnTabHiding(bool) override { StopTick(); }
 
     void StartTick() { StartTimer(TIMER_SURVEY_TICK, 1000); }
     void StopTick() { StopTimer(TIMER_SURVEY_TICK); }

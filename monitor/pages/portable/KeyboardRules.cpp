@@ -1,19 +1,16 @@
 // KeyboardRules.cpp - see KeyboardRules.h.
 #include "monitor/pages/portable/KeyboardRules.h"
 
-#include <iterator>
-
+#include "monitor/pages/portable/TabTable.h"
 #include "monitor/res/resource.h"
 
 namespace keyboard {
 namespace {
 
-// Every editor page with Next and Back; the summary's forward button is Save, not Next.
-constexpr PageKeys kPages[] = {
+// The editor's pages (the tabs' keys are in the tab table); every page with Next and Back; the
+// summary's forward button is Save, not Next.
+constexpr PageKeys kEditorPages[] = {
     // page, F5, the list, Enter on its row, Delete on its row, Alt+N, Alt+B
-    {IDD_LINK_INFO, IDC_STATS_REFRESH, 0, 0, 0, 0, 0},
-    {IDD_SITE_SURVEY, IDC_SURVEY_REFRESH, IDC_SURVEY_LIST, IDC_SURVEY_CONNECT, 0, 0, 0},
-    {IDD_PROFILES, 0, IDC_PROFILE_LIST, IDC_PROFILE_CONNECT, IDC_PROFILE_DELETE, 0, 0},
     {IDD_AVAILABLE_NETWORKS, IDC_NETWORKS_REFRESH, IDC_NETWORKS_LIST, IDC_NETWORKS_CONNECT, 0, 0, 0},
     {IDD_IP_SETTINGS, 0, 0, 0, 0, IDC_NEXT, IDC_BACK},
     {IDD_WIRELESS_MODE, 0, 0, 0, 0, IDC_NEXT, IDC_BACK},
@@ -27,24 +24,23 @@ constexpr PageKeys kPages[] = {
     {IDD_PROFILE_SUMMARY, 0, 0, 0, 0, 0, IDC_BACK},
 };
 
-constexpr int kTabs[] = {IDD_LINK_INFO, IDD_SITE_SURVEY, IDD_PROFILES};
-
 Command Click(int control) { return control ? Command{Act::Click, control} : Command{}; }
 
 }  // namespace
 
 const PageKeys* KeysOf(int page) {
-    for (const PageKeys& keys : kPages)
+    if (const tabs::Tab* tab = tabs::Find(page)) return &tab->keys;
+    for (const PageKeys& keys : kEditorPages)
         if (keys.page == page) return &keys;
     return nullptr;
 }
 
 int NeighbourTab(int tab, bool backwards) {
-    constexpr int count = int(std::size(kTabs));
-    int at = 0;
-    while (at < count && kTabs[at] != tab) ++at;
-    if (at == count) return kTabs[0];
-    return kTabs[(at + (backwards ? count - 1 : 1)) % count];
+    const std::span<const tabs::Tab> all = tabs::All();
+    const int count = int(all.size());
+    const tabs::Tab* at = tabs::Find(tab);
+    if (!at) return all[0].Page();
+    return all[size_t((tabs::IndexOf(*at) + (backwards ? count - 1 : 1)) % count)].Page();
 }
 
 Command ForKey(const Key& key, const Place& place) {
