@@ -82,7 +82,7 @@ ImportFault CheckImportText(const profile::ValueSpec& value, std::string_view te
         return text.size() > value.width ? ImportFault::TooLong : ImportFault::None;
     case profile::ValueKind::Text: {
         // The SSID field is 40 bytes but holds at most 32 characters; WEP key texts 26 digits.
-        const size_t most = std::string_view(value.name) == "SSID" ? 32 : value.width - 1;
+        const size_t most = std::string_view(value.name) == "SSID" ? profile::SsidMost : value.width - 1;
         return text.size() > most ? ImportFault::TooLong : ImportFault::None;
     }
     }

@@ -83,4 +83,27 @@ void StoreValue(WLAN_PROFILE& profile, const ValueSpec& entry, const uint8_t* da
     if (std::memchr(field, 0, size) == nullptr) field[size < entry.width ? size : entry.width - 1] = 0;
 }
 
+bool IsReadable(const ValueSpec& entry, uint32_t type, size_t size) {
+    if (size > entry.width) return false;
+    if (entry.kind == ValueKind::Dword) return type == TypeDword && size == 4;
+    return type == TypeText || type == TypeExpandText;
+}
+
+bool TakeValue(WLAN_PROFILE& profile, const ValueSpec& entry, uint32_t type, const uint8_t* data, size_t size) {
+    if (!IsReadable(entry, type, size)) return false;
+    StoreValue(profile, entry, data, size);
+    if (entry.offset == offsetof(WLAN_PROFILE, SSID)) {
+        // Longer names are no network's: the connection would refuse them while lists showed them whole.
+        if (BoundedLength(profile.SSID, sizeof profile.SSID) > SsidMost)
+            std::memset(profile.SSID + SsidMost, 0, sizeof profile.SSID - SsidMost);
+    }
+    return true;
+}
+
+const ValueSpec* FindValue(std::string_view name) {
+    for (const ValueSpec& value : kValues)
+        if (name == value.name) return &value;
+    return nullptr;
+}
+
 }  // namespace profile

@@ -237,7 +237,7 @@ Fault JudgeValue(const profile::ValueSpec& value, const Data& data) {
     case profile::ValueKind::Text: {
         if (data.type != kTypeText) return Fault::WrongType;
         // The SSID field is 40 bytes but holds at most 32 characters.
-        const size_t most = std::string_view(value.name) == "SSID" ? 32 : value.width - 1;
+        const size_t most = std::string_view(value.name) == "SSID" ? profile::SsidMost : value.width - 1;
         return data.textChars > most || data.storedBytes > value.width ? Fault::TooLong : Fault::None;
     }
     case profile::ValueKind::DwordAsText:

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <fstream>
@@ -397,6 +398,26 @@ TEST_F(ProfilesTest, AClickShowsTheDetailsOfEachRow) {
         ClickRow(page, "Home");
         Pump(150);
         testing_support::SaveScreenshot(w.Handle(), "profiles-page");
+    });
+}
+
+TEST_F(ProfilesTest, ValuesOfAnotherTypeAndLongSsidsShowAsEveryReaderTakesThem) {
+    Store(Profile("Odd", "Odd", 0));
+    const std::string subkey = std::string(texts::ProfileKey) + "\\Odd";
+    const std::string ssid33 = std::string(33, 'S') + std::string(7, '\0');
+    ASSERT_TRUE(testing_support::PutValue(subkey, "SSID", REG_SZ, ssid33.data(), 40));
+    ASSERT_TRUE(testing_support::PutValue(subkey, "TxRate", REG_SZ, "54", 3));
+    ASSERT_TRUE(testing_support::PutValue(subkey, "Channel", REG_SZ, "11", 3));
+    auto app = Start();
+    OpenAndRun([&](CMonitorDlg& w) {
+        CProfilesPage& page = ShowProfiles(w);
+        const std::vector<Row> rows = Rows(page);
+        const auto odd = std::find_if(rows.begin(), rows.end(), [](const Row& r) { return r.shown == "Odd"; });
+        ASSERT_NE(odd, rows.end());
+        EXPECT_EQ(odd->ssid, std::string(32, 'S')) << "a network name's 32 bytes";
+        ASSERT_GE(ClickRow(page, "Odd"), 0);
+        EXPECT_EQ(Lines(page.Details()), (std::vector<std::string>{"Infrastructure", "0 M", "0", "Disabled", "Auto"}))
+            << "not 13365 M and channel 12593";
     });
 }
 
