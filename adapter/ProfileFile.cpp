@@ -2,6 +2,7 @@
 #include <windows.h>
 
 #include <string>
+#include <string_view>
 
 #include "adapter/ProfileValues.h"
 #include "adapter/RegKey.h"
@@ -66,9 +67,8 @@ int32_t __cdecl ImportProfile(char* profileName, const char* fileName) {
     char name[ImportReadChars];
     const DWORD nameLength = GetPrivateProfileStringA(Section, NameKey, TemplateProfile, name, sizeof name, fileName);
     lstrcpynA(profileName, name, profile::NameWidth);
-    if (nameLength >= profile::NameWidth) return ERROR_INVALID_NAME;
-    // Anyone may have edited the file: its name must not reach the profile key itself or a nested key.
-    if (!profile::IsValidName(profileName)) return ERROR_INVALID_NAME;
+    // Anyone may have edited the file: its name follows the rule of every new profile's.
+    if (!profile::IsCreatableName(std::string_view(name, nameLength))) return ERROR_INVALID_NAME;
 
     // Both open before anything is written, so a failure leaves the registry as it was. Nothing
     // is taken from the template, but callers have always been told an import needs it.

@@ -74,6 +74,20 @@ bool IsValidName(const char* name, size_t width) {
     return std::memchr(name, '\\', length) == nullptr;
 }
 
+bool IsCreatableName(std::string_view name) {
+    if (name.empty() || name.size() >= NameWidth) return false;
+    // "." and ".." may read as the key itself and its parent where a key path is parsed (the
+    // Profiles page's import refuses them); any trailing dot goes with them.
+    if (name.back() == '.') return false;
+    for (const char c : name) {
+        const unsigned char u = static_cast<unsigned char>(c);
+        // Control bytes break the registry editor's file lines and reach terminals raw; a bracket
+        // ends the key line of that file; a backslash nests keys.
+        if (u < 0x20 || u == 0x7F || c == '\\' || c == '[' || c == ']') return false;
+    }
+    return true;
+}
+
 void StoreValue(WLAN_PROFILE& profile, const ValueSpec& entry, const uint8_t* data, size_t size) {
     if (size > entry.width) return;
     uint8_t* field = FieldOf(profile, entry);

@@ -40,8 +40,17 @@ struct ValueSpec {
 std::span<const ValueSpec> Values();
 
 // The names of the subkeys must not nest: no backslash, not empty, NUL within the field.
+// Enough to read, write, export or delete a stored profile whatever made it.
 bool IsValidName(const char* name, size_t width = NameWidth);
 
+// The one rule for a name a profile is created or imported under (the name prompt, the
+// Profiles page's import, `wifictl add` and `import`, ImportProfile): 1 to 127 bytes, no
+// control byte, no backslash, no bracket, and no dot at the end ("." and ".." included).
+bool IsCreatableName(std::string_view name);
+// What IsCreatableName asks for, to follow "the name cannot be used: ".
+inline constexpr const char* CreatableNameRule =
+    "a profile name has 1 to 127 characters, no backslash, bracket or control character, and does not end "
+    "with a dot";
 
 // Stores one value read from the registry into its field. `data` holds `size`
 // bytes; a value larger than the field leaves it unchanged, and a text field

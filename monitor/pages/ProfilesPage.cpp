@@ -354,6 +354,8 @@ void CProfilesPage::Import() {
     if (check.fault == regfile::Fault::None &&
         (lossy || !profiles::FitsRecord(name) || name.find('\\') != std::string::npos))
         check.fault = regfile::Fault::ForeignName;
+    // The name every new profile's follows, as the name prompt and wifictl apply it.
+    if (check.fault == regfile::Fault::None && !profile::IsCreatableName(name)) check.fault = regfile::Fault::RefusedName;
     if (check.fault != regfile::Fault::None) {
         CloseHandle(file);
         Message(regfile::RefusalText(check, regfile::ShownItem(Narrow(check.item, check.singleByte)),

@@ -1,6 +1,7 @@
 // The profile value table and the bounded store of values read back from the registry.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <string>
 
@@ -108,6 +109,43 @@ TEST(ProfileLayout, ValidNamesAreNonEmptyTerminatedAndFlat) {
     EXPECT_FALSE(profile::IsValidName(full));
     full[127] = 0;
     EXPECT_TRUE(profile::IsValidName(full));
+}
+
+TEST(ProfileLayout, NewProfileNamesFollowOneRuleWhileStoredOnesStayReachable) {
+    const struct {
+        std::string name;
+        bool creatable;
+        bool reachable;  // an older version may have stored it: still read, written, deleted
+    } cases[] = {
+        {"Home", true, true},
+        {"Caf\xe9 / 2.4 GHz", true, true},
+        {"(Default Site Profile)", true, true},
+        {"a.b", true, true},
+        {".hidden", true, true},
+        {std::string(127, 'n'), true, true},
+        {"", false, false},
+        {std::string(128, 'n'), false, false},
+        {".", false, true},
+        {"..", false, true},
+        {"Home.", false, true},
+        {"Home\\Cafe", false, false},
+        {"Home [2]", false, true},
+        {"Home]", false, true},
+        {"Evil\x1b[2J", false, true},
+        {"Esc\x1b", false, true},
+        {"Tab\there", false, true},
+        {"Line\nbreak", false, true},
+        {"Del\x7f", false, true},
+        {std::string("a\0b", 3), false, false},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(profile::IsCreatableName(c.name), c.creatable) << c.name;
+        char field[profile::NameWidth] = {};
+        std::memcpy(field, c.name.data(), std::min(c.name.size(), sizeof field));
+        const bool reachable = c.name.size() < sizeof field && c.name.find('\0') == std::string::npos &&
+                               profile::IsValidName(field);
+        EXPECT_EQ(reachable, c.reachable) << c.name;
+    }
 }
 
 TEST(ProfileLayout, StoredValuesOfAnotherTypeReadAsAbsent) {

@@ -448,3 +448,31 @@ TEST(WifictlStatus, StoredAndScannedTextsNeverReachTheTerminalRaw) {
     EXPECT_NE(text.find("SSID:           \"Evil?[2J??\""), std::string::npos) << text;
     for (char c : text) EXPECT_TRUE(c == '\n' || (c >= 0x20 && c < 0x7F)) << int(c);
 }
+
+TEST(WifictlCommandLine, NewProfilesTakeTheOneNameRuleStoredOnesStayReachable) {
+    const struct {
+        std::string name;
+        bool added;  // add: a new profile's name
+        bool shown;  // show, delete, use, export: a stored one, whatever made it
+        std::string error;
+    } cases[] = {
+        {"Home", true, true, ""},
+        {"Home 2.4", true, true, ""},
+        {".", false, true, "'.' cannot be a profile name"},
+        {"..", false, true, "'..' cannot be a profile name"},
+        {"Home.", false, true, "'Home.' cannot be a profile name"},
+        {"Home [2]", false, true, "'Home [2]' cannot be a profile name"},
+        {"Evil\x1b[2J", false, true, "'Evil?[2J' cannot be a profile name"},  // never raw on the terminal
+        {"Tab\there", false, true, "'Tab?here' cannot be a profile name"},
+        {"Outer\\Inner", false, false, "'Outer\\Inner' cannot be a profile name"},
+    };
+    for (const auto& c : cases) {
+        const ParsedCommand add = Parse({"add", c.name, "--ssid", "Cafe"});
+        EXPECT_EQ(add.ok, c.added) << c.name;
+        if (!c.added) {
+            EXPECT_EQ(add.error.rfind(c.error, 0), 0u) << add.error;
+        }
+        for (const char* verb : {"show", "delete", "use"}) EXPECT_EQ(Parse({verb, c.name}).ok, c.shown) << verb << " " << c.name;
+        EXPECT_EQ(Parse({"export", c.name, "out.ini"}).ok, c.shown) << c.name;
+    }
+}

@@ -564,3 +564,15 @@ TEST_F(ProfileFileTest, AnAdHocCellOnChannelZeroIsRefused) {
     }
     EXPECT_EQ(ReadBack("Cell").Channel, 0u);
 }
+
+TEST_F(ProfileFileTest, NamesNoNewProfileMayHaveAreRefused) {
+    WriteDefault();
+    for (const std::string name : {".", "..", "Home.", "Home [2]", "Evil\x1b[2J", "Tab\there"}) {
+        SCOPED_TRACE(name);
+        MakeSubkey(name);  // such a key exists: the import would write into it
+        const StoredValues before = Snapshot(name);
+        const std::string file = RawFile("[WLAN Profile]\r\nProfileName=" + name + "\r\nSSID=evil\r\n");
+        ImportNamed(file, name.c_str(), ERROR_INVALID_NAME);
+        EXPECT_EQ(Snapshot(name), before);
+    }
+}

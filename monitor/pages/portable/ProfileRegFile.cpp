@@ -336,6 +336,9 @@ std::string RefusalText(const Check& check, std::string_view item, std::string_v
     case Fault::OutOfRange: why = line + " gives " + quoted + " a number out of its range."; break;
     case Fault::NoProfile: why = "The file holds no profile."; break;
     case Fault::ForeignName: why = "The profile's name, \"" + std::string(profile) + "\", has characters this system cannot hold."; break;
+    case Fault::RefusedName:
+        why = "The profile's name, \"" + std::string(profile) + "\", cannot be used: " + profile::CreatableNameRule + ".";
+        break;
     }
     return "The file was not imported, and nothing was changed.\n" + why;
 }
