@@ -476,3 +476,27 @@ TEST(WifictlCommandLine, NewProfilesTakeTheOneNameRuleStoredOnesStayReachable) {
         EXPECT_EQ(Parse({"export", c.name, "out.ini"}).ok, c.shown) << c.name;
     }
 }
+
+TEST(WifictlProfile, AdHocProfilesShowTheirChannelAndNetworkModeAsTheSummaryDoes) {
+    const struct {
+        uint32_t associationMode, channel, networkMode;
+        const char* lines;  // after "Network type"; empty for none
+    } cases[] = {
+        {0, 2, 1, "Channel:        2\nNetwork mode:   G-Only Mode\n"},
+        {2, 11, 0, "Channel:        11\nNetwork mode:   Mixed Mode\n"},
+        {0, 6, 7, "Channel:        6\nNetwork mode:   G-Only Mode\n"},
+        {1, 6, 1, ""},  // infrastructure: the access point decides both
+    };
+    for (const auto& c : cases) {
+        WLAN_PROFILE p = Profile("Cell", "Cell", 0);
+        p.AssociationMode = c.associationMode;
+        p.Channel = c.channel;
+        p.NetworkMode = c.networkMode;
+        const std::string text = FormatProfile(p);
+        const size_t type = text.find("Network type:");
+        ASSERT_NE(type, std::string::npos) << text;
+        const size_t next = text.find('\n', type) + 1;
+        EXPECT_EQ(text.substr(next, std::strlen(c.lines)), c.lines) << text;
+        EXPECT_EQ(text.find("Channel:") != std::string::npos, c.lines[0] != 0) << text;
+    }
+}

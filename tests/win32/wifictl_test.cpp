@@ -577,3 +577,13 @@ TEST_F(WifictlTest, ImportSaysWhatIsWrongWithTheFileAndTakesOnlyNamesANewProfile
     }
     DeleteFileA(file.c_str());
 }
+
+TEST_F(WifictlTest, ShowOfAnAdHocProfileGivesItsChannelAndNetworkMode) {
+    const ChildRun added = Wifictl(
+        Quote({"add", "Party", "--ssid", "PartyLine", "--mode", "adhoc", "--channel", "3", "--network-mode", "g-only"}),
+        "", std::string());
+    ASSERT_EQ(added.exitCode, 0u) << added.err;
+    const ChildRun run = Wifictl(Quote({"show", "Party"}));
+    EXPECT_EQ(run.exitCode, 0u) << run.err;
+    EXPECT_NE(run.out.find("Channel:        3\nNetwork mode:   G-Only Mode\n"), std::string::npos) << run.out;
+}
