@@ -2,11 +2,13 @@
 #include <windows.h>
 
 #include <string>
-#include <vector>
+#include <string_view>
 
+#include "adapter/ProfileValues.h"
 #include "adapter/RegKey.h"
 #include "adapter/portable/ProfileFileText.h"
 #include "adapter/portable/ProfileLayout.h"
+#include "adapter/portable/SecureClear.h"
 #include "adapter/wifiapi.h"
 
 namespace {
@@ -65,40 +67,31 @@ int32_t __cdecl ImportProfile(char* profileName, const char* fileName) {
     char name[ImportReadChars];
     const DWORD nameLength = GetPrivateProfileStringA(Section, NameKey, TemplateProfile, name, sizeof name, fileName);
     lstrcpynA(profileName, name, profile::NameWidth);
-    if (nameLength >= profile::NameWidth) return ERROR_INVALID_NAME;
-    // Anyone may have edited the file: its name must not reach the profile key itself or a nested key.
-    if (!profile::IsValidName(profileName)) return ERROR_INVALID_NAME;
+    // Anyone may have edited the file: its name follows the rule of every new profile's.
+    if (!profile::IsCreatableName(std::string_view(name, nameLength))) return ERROR_INVALID_NAME;
 
-    // Both open before anything is written, so a failure leaves the registry as it was.
+    // Both open before anything is written, so a failure leaves the registry as it was. Nothing
+    // is taken from the template, but callers have always been told an import needs it.
     CRegKey source, target;
     LONG rc = source.Open(HKEY_LOCAL_MACHINE, SubkeyPath(TemplateProfile).c_str(), KEY_READ);
     if (rc != ERROR_SUCCESS) return rc;
     rc = target.Open(HKEY_LOCAL_MACHINE, SubkeyPath(profileName).c_str(), KEY_ALL_ACCESS);
     if (rc != ERROR_SUCCESS) return rc;
 
-    // The profile's own values that the template has, each checked before any is written:
-    // a file with one bad value changes nothing. Other values of the template are not copied.
-    struct Pending {
-        const profile::ValueSpec* value;
-        std::string text;
-        uint32_t number;
-    };
-    std::vector<Pending> pending;
-    for (const profile::ValueSpec& value : profile::Values()) {
-        if (RegQueryValueExA(source.get(), value.name, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS) continue;
-        char text[ImportReadChars];
-        const DWORD length = GetPrivateProfileStringA(Section, value.name, "", text, sizeof text, fileName);
-        Pending p{&value, std::string(text, length), 0};
-        if (CheckImportText(value, p.text, p.number) != ImportFault::None) return ERROR_INVALID_DATA;
-        pending.push_back(std::move(p));
-    }
-    for (const Pending& p : pending) {
-        if (p.value->kind == profile::ValueKind::Dword)
-            target.SetDword(p.value->name, p.number);
-        else  // without the NUL, as stored profiles have it
-            target.Set(p.value->name, REG_SZ, p.text.data(), DWORD(p.text.size()));
-    }
-    return 0;
+    // The profile's own values, each checked before any is written: a file with one bad value
+    // changes nothing. Written as WriteProfile writes them, so an exported profile comes back
+    // byte for byte whatever the template holds.
+    WLAN_PROFILE record{};
+    const ImportFault fault = RecordFromFile(
+        [fileName](const char* key) {
+            char text[ImportReadChars];
+            const DWORD length = GetPrivateProfileStringA(Section, key, "", text, sizeof text, fileName);
+            return std::string(text, length);
+        },
+        record);
+    if (fault == ImportFault::None) profile::WriteValues(target, record);
+    SecureClear(&record, sizeof record);
+    return fault == ImportFault::None ? 0 : ERROR_INVALID_DATA;
 }
 
 }  // extern "C"

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <string>
 
+#include "adapter/ProfileValues.h"
 #include "adapter/RegKey.h"
 #include "adapter/portable/Bytes.h"
 #include "adapter/portable/ProfileLayout.h"
@@ -14,8 +15,6 @@ namespace {
 std::string SubkeyPath(const char* name) {
     return std::string(profile::KeyPath) + "\\" + std::string(name, BoundedLength(name, profile::NameWidth));
 }
-
-DWORD RegistryType(profile::ValueKind kind) { return kind == profile::ValueKind::Dword ? REG_DWORD : REG_SZ; }
 
 bool Applies(const profile::ValueSpec& entry, const WLAN_PROFILE& p) { return !entry.staticOnly || p.DhcpEnabled == 0; }
 
@@ -31,9 +30,7 @@ int32_t __cdecl ReadProfile(WLAN_PROFILE* profile) {
     if (rc != ERROR_SUCCESS) return rc;
     for (const profile::ValueSpec& entry : profile::Values()) {
         if (!Applies(entry, *profile)) continue;  // DhcpEnabled is read before the addresses
-        BYTE data[profile::NameWidth];
-        DWORD size = entry.width;
-        if (key.Query(entry.name, data, size) == ERROR_SUCCESS) profile::StoreValue(*profile, entry, data, size);
+        profile::ReadValue(key, entry, *profile);
     }
     return 0;
 }
@@ -45,10 +42,7 @@ int32_t __cdecl WriteProfile(const WLAN_PROFILE* profile) {
     CRegKey key;
     const LONG rc = key.Create(HKEY_LOCAL_MACHINE, SubkeyPath(profile->ProfileName).c_str(), KEY_ALL_ACCESS);
     if (rc != ERROR_SUCCESS) return rc;
-    for (const profile::ValueSpec& entry : profile::Values()) {
-        if (!Applies(entry, *profile)) continue;  // earlier static addresses stay
-        key.Set(entry.name, RegistryType(entry.kind), profile::FieldOf(*profile, entry), entry.width);
-    }
+    profile::WriteValues(key, *profile);
     return 0;
 }
 

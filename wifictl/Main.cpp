@@ -280,19 +280,29 @@ int Import(const Command& command) {
     const std::string file = FullPath(command.file);
     if (GetFileAttributesA(file.c_str()) == INVALID_FILE_ATTRIBUTES)
         return Fail("no file " + PrintableText(file));
+    // What is wrong with the file comes first: without a section or a name it names no profile,
+    // whatever is stored (the library would take "Default" for a missing name).
+    char any[8];
+    if (GetPrivateProfileStringA(profilefile::Section, nullptr, "", any, sizeof any, file.c_str()) == 0)
+        return Fail(PrintableText(file) + " holds no profile (no section \"WLAN Profile\")");
     // The name is read here too, to say which profile the file names and to make its subkey.
     char named[profilefile::ImportReadChars] = {};
-    const DWORD length = GetPrivateProfileStringA(profilefile::Section, profilefile::NameKey, profilefile::TemplateProfile,
-                                                  named, sizeof named, file.c_str());
+    const DWORD length =
+        GetPrivateProfileStringA(profilefile::Section, profilefile::NameKey, "", named, sizeof named, file.c_str());
     const std::string name(named, length);
+    if (name.empty())
+        return Fail(PrintableText(file) + " names no profile (no ProfileName in section \"WLAN Profile\")");
+    if (!profile::IsCreatableName(name))
+        return Fail(PrintableText(file) + " names the profile " + Quoted(name) +
+                    ", which cannot be used: " + profile::CreatableNameRule);
     if (!ProfileExists(profilefile::TemplateProfile))
-        return Fail("the stored profile \"Default\" is needed: the import takes its value names from it");
+        return Fail("the stored profile \"Default\" is needed: an import runs only where it exists");
     const bool exists = ProfileExists(name);
     if (exists && !command.replace)
         return Fail("a profile named " + Quoted(name) + " is stored: add --replace to overwrite it");
     // The library imports only into an existing profile: a new one gets its subkey first.
     bool made = false;
-    if (!exists && name.size() < profile::NameWidth && profile::IsValidName(name.c_str(), name.size() + 1)) {
+    if (!exists) {
         CRegKey key;
         made = key.Create(HKEY_LOCAL_MACHINE, SubkeyPath(name).c_str(), KEY_ALL_ACCESS) == ERROR_SUCCESS;
     }
@@ -303,13 +313,11 @@ int Import(const Command& command) {
     case 0:
         Out("Imported profile " + Quoted(imported) + ".\n");
         return ExitSuccess;
-    case ERROR_INVALID_NAME:
-        return Fail("the file names no usable profile (empty, 128 characters or more, or with a backslash)");
+    case ERROR_INVALID_NAME:  // changed between the reads
+        return Fail(PrintableText(file) + " names no usable profile: " + profile::CreatableNameRule);
     case ERROR_INVALID_DATA:
         return Fail("the file has a value out of its range; nothing was imported");
-    case ERROR_FILE_NOT_FOUND:
-        return Fail(PrintableText(file) + " holds no profile (no section \"WLAN Profile\")");
-    default:
+    default:  // a key that could not be opened: the file itself was checked above
         return Fail("the profile was not imported (" + ResultText(rc) + ")");
     }
 }

@@ -82,11 +82,30 @@ ImportFault CheckImportText(const profile::ValueSpec& value, std::string_view te
         return text.size() > value.width ? ImportFault::TooLong : ImportFault::None;
     case profile::ValueKind::Text: {
         // The SSID field is 40 bytes but holds at most 32 characters; WEP key texts 26 digits.
-        const size_t most = std::string_view(value.name) == "SSID" ? 32 : value.width - 1;
+        const size_t most = std::string_view(value.name) == "SSID" ? profile::SsidMost : value.width - 1;
         return text.size() > most ? ImportFault::TooLong : ImportFault::None;
     }
     }
     return ImportFault::NotANumber;
+}
+
+bool ChannelFits(uint32_t associationMode, uint32_t channel) {
+    return channel != 0 || associationMode != 2;
+}
+
+ImportFault RecordFromFile(const std::function<std::string(const char* key)>& textOf, WLAN_PROFILE& record) {
+    for (const profile::ValueSpec& value : profile::Values()) {
+        const std::string text = textOf(value.name);
+        uint32_t number = 0;
+        if (const ImportFault fault = CheckImportText(value, text, number); fault != ImportFault::None) return fault;
+        uint8_t* field = profile::FieldOf(record, value);
+        std::memset(field, 0, value.width);
+        if (value.kind == profile::ValueKind::Dword)
+            StoreU32(field, number);
+        else  // checked to fit, with a NUL to spare for the texts
+            std::memcpy(field, text.data(), text.size());
+    }
+    return ChannelFits(record.AssociationMode, record.Channel) ? ImportFault::None : ImportFault::OutOfRange;
 }
 
 }  // namespace profilefile

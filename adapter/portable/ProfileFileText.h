@@ -3,6 +3,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -33,7 +34,7 @@ uint32_t ParseDwordText(std::string_view text);
 enum class ImportFault {
     None,
     NotANumber,  // a number value whose text is not a decimal number ("+", "12abc")
-    OutOfRange,  // a number outside what its field can mean (mode 7, channel 4294967295)
+    OutOfRange,  // a number outside what its field can mean (mode 7, channel 4294967295, an ad hoc channel 0)
     TooLong      // a text longer than its field holds
 };
 
@@ -52,5 +53,17 @@ std::optional<ValueRange> RangeOf(const profile::ValueSpec& value);
 // Checks the file's text for one profile value. For a number value `number`
 // receives the value to write.
 ImportFault CheckImportText(const profile::ValueSpec& value, std::string_view text, uint32_t& number);
+
+// Channel 0 is refused only where the stored channel is what the adapter is told: ad hoc on
+// its own channel (mode 2). Infrastructure profiles ignore it; a join (mode 0) has always
+// imported from a file without either key, and the monitor's Save To Profile may write one.
+bool ChannelFits(uint32_t associationMode, uint32_t channel);
+
+// The record an import stores: every profile value from the file's text for it (`textOf`
+// gives "" for a key the file lacks), checked as CheckImportText does, then the channel by
+// ChannelFits. Text fields hold their text and zeros after it, the u32 fields stored as text
+// their bytes, so that writing the record stores each value as WriteProfile does. On a fault
+// `record` is left partly filled (the caller clears it: it may hold secrets).
+ImportFault RecordFromFile(const std::function<std::string(const char* key)>& textOf, WLAN_PROFILE& record);
 
 }  // namespace profilefile

@@ -74,6 +74,20 @@ bool IsValidName(const char* name, size_t width) {
     return std::memchr(name, '\\', length) == nullptr;
 }
 
+bool IsCreatableName(std::string_view name) {
+    if (name.empty() || name.size() >= NameWidth) return false;
+    // "." and ".." may read as the key itself and its parent where a key path is parsed (the
+    // Profiles page's import refuses them); any trailing dot goes with them.
+    if (name.back() == '.') return false;
+    for (const char c : name) {
+        const unsigned char u = static_cast<unsigned char>(c);
+        // Control bytes break the registry editor's file lines and reach terminals raw; a bracket
+        // ends the key line of that file; a backslash nests keys.
+        if (u < 0x20 || u == 0x7F || c == '\\' || c == '[' || c == ']') return false;
+    }
+    return true;
+}
+
 void StoreValue(WLAN_PROFILE& profile, const ValueSpec& entry, const uint8_t* data, size_t size) {
     if (size > entry.width) return;
     uint8_t* field = FieldOf(profile, entry);
@@ -81,6 +95,29 @@ void StoreValue(WLAN_PROFILE& profile, const ValueSpec& entry, const uint8_t* da
     if (entry.kind != ValueKind::Text) return;
     // A stored text may lack its NUL; it must never run into the next field.
     if (std::memchr(field, 0, size) == nullptr) field[size < entry.width ? size : entry.width - 1] = 0;
+}
+
+bool IsReadable(const ValueSpec& entry, uint32_t type, size_t size) {
+    if (size > entry.width) return false;
+    if (entry.kind == ValueKind::Dword) return type == TypeDword && size == 4;
+    return type == TypeText || type == TypeExpandText;
+}
+
+bool TakeValue(WLAN_PROFILE& profile, const ValueSpec& entry, uint32_t type, const uint8_t* data, size_t size) {
+    if (!IsReadable(entry, type, size)) return false;
+    StoreValue(profile, entry, data, size);
+    if (entry.offset == offsetof(WLAN_PROFILE, SSID)) {
+        // Longer names are no network's: the connection would refuse them while lists showed them whole.
+        if (BoundedLength(profile.SSID, sizeof profile.SSID) > SsidMost)
+            std::memset(profile.SSID + SsidMost, 0, sizeof profile.SSID - SsidMost);
+    }
+    return true;
+}
+
+const ValueSpec* FindValue(std::string_view name) {
+    for (const ValueSpec& value : kValues)
+        if (name == value.name) return &value;
+    return nullptr;
 }
 
 }  // namespace profile

@@ -119,6 +119,11 @@ int32_t CConnectionSupervisor::StartupBind() {
 
     CRegKey subkey;
     if (subkey.Open(key.get(), profile.ProfileName, KEY_READ) != ERROR_SUCCESS) return 0;
+    // Cleared but for the name: after a rebind, a value this profile lacks (or stores with another
+    // type) must not come from the profile read before.
+    WLAN_PROFILE fresh{};
+    std::memcpy(fresh.ProfileName, profile.ProfileName, sizeof fresh.ProfileName);
+    profile = fresh;
     ReadProfile(&profile);
     std::memcpy(state_.inUseProfileName, profile.ProfileName, sizeof state_.inUseProfileName);
 

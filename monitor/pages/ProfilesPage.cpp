@@ -6,6 +6,7 @@
 #include <cstring>
 #include <optional>
 
+#include "adapter/ProfileValues.h"
 #include "adapter/RegKey.h"
 #include "adapter/portable/ProfileLayout.h"
 #include "monitor/core/AppState.h"
@@ -220,6 +221,7 @@ void CProfilesPage::Reload() {
     DWORD size = profile::NameWidth;
     key.Query(profile::CurrentValue, current, size);
 
+    const profile::ValueSpec& ssidValue = *profile::FindValue("SSID");
     for (DWORD i = 0;; ++i) {
         char name[256] = {};
         DWORD length = sizeof name;
@@ -227,11 +229,11 @@ void CProfilesPage::Reload() {
         const int row = list_.MyInsertItem(int(rowProfiles_.size()), profiles::ShownName(name).c_str(), "", 0, -1);
         if (row < 0) continue;
         rowProfiles_.emplace_back(name);
+        // Read as ReadProfile reads it, so the list, the details and the editor agree.
         CRegKey subkey;
-        char ssid[129] = {};
-        DWORD ssidSize = 128;  // whatever the value's stored type
-        if (subkey.Open(key.get(), name, KEY_READ) == ERROR_SUCCESS) subkey.Query("SSID", ssid, ssidSize);
-        list_.MySetItemText(row, 1, ssid, -1, -1);
+        WLAN_PROFILE listed{};
+        if (subkey.Open(key.get(), name, KEY_READ) == ERROR_SUCCESS) profile::ReadValue(subkey, ssidValue, listed);
+        list_.MySetItemText(row, 1, listed.SSID, -1, -1);
     }
     detailsProfile_ = profiles::DetailsProfile(rowProfiles_, current, detailsProfile_);
 
@@ -358,6 +360,8 @@ void CProfilesPage::Import() {
     if (check.fault == regfile::Fault::None &&
         (lossy || !profiles::FitsRecord(name) || name.find('\\') != std::string::npos))
         check.fault = regfile::Fault::ForeignName;
+    // The name every new profile's follows, as the name prompt and wifictl apply it.
+    if (check.fault == regfile::Fault::None && !profile::IsCreatableName(name)) check.fault = regfile::Fault::RefusedName;
     if (check.fault != regfile::Fault::None) {
         CloseHandle(file);
         Message(regfile::RefusalText(check, regfile::ShownItem(Narrow(check.item, check.singleByte)),

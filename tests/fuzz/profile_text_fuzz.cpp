@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "adapter/portable/Bytes.h"
 #include "adapter/portable/KeyText.h"
 #include "adapter/portable/ProfileFileText.h"
 
@@ -26,6 +27,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         const auto range = profilefile::RangeOf(value);
         if (fault == profilefile::ImportFault::None && range && (number < range->least || number > range->most))
             std::abort();
+    }
+
+    // A stored value of any type and size: a text field stays terminated, an SSID within 32 bytes.
+    for (const profile::ValueSpec& value : profile::Values()) {
+        WLAN_PROFILE p{};
+        const uint32_t type = size ? data[0] % 8 : 0;
+        if (!profile::TakeValue(p, value, type, data, size)) continue;
+        const char* field = reinterpret_cast<const char*>(profile::FieldOf(p, value));
+        if (value.kind == profile::ValueKind::Text && BoundedLength(field, value.width) == value.width) std::abort();
+        if (BoundedLength(p.SSID, sizeof p.SSID) > profile::SsidMost) std::abort();
     }
 
     const std::string exported = profilefile::ExportText(false, data, size);

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "adapter/portable/ProfileLayout.h"
 #include "monitor/ui/portable/AddressOrder.h"
 #include "monitor/pages/portable/LinkInfoRows.h"
 #include "monitor/pages/portable/LinkStatisticsRows.h"
@@ -433,6 +434,19 @@ TEST(NamePrompt, NamesTheProfileStoreRefusesAreRefusedInThePrompt) {
                  {std::string(33, 'n'), prompt::NameCheck::Refused},
                  {"Home\\Cafe", prompt::NameCheck::Refused},
                  {"\\", prompt::NameCheck::Refused},
-                 {std::string("a\0b", 3), prompt::NameCheck::Refused}};
-    for (const Case& c : cases) EXPECT_EQ(prompt::CheckName(c.name), c.check) << c.name;
+                 {std::string("a\0b", 3), prompt::NameCheck::Refused},
+                 // The rule of every new profile's name, which wifictl and the imports apply too.
+                 {".", prompt::NameCheck::Refused},
+                 {"..", prompt::NameCheck::Refused},
+                 {"Home.", prompt::NameCheck::Refused},
+                 {"Home [2]", prompt::NameCheck::Refused},
+                 {"Esc\x1b", prompt::NameCheck::Refused},
+                 {"Tab\t", prompt::NameCheck::Refused},
+                 {"v1.2 Home", prompt::NameCheck::Accepted}};
+    for (const Case& c : cases) {
+        EXPECT_EQ(prompt::CheckName(c.name), c.check) << c.name;
+        if (c.check != prompt::NameCheck::Empty && c.name.size() <= prompt::NameLimit) {
+            EXPECT_EQ(c.check == prompt::NameCheck::Accepted, profile::IsCreatableName(c.name)) << c.name;
+        }
+    }
 }

@@ -1,11 +1,16 @@
 // Texts of the profile export file: registry values out, edited numbers back in.
 #include <gtest/gtest.h>
 
+#include <cstring>
+#include <map>
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <tuple>
+#include <vector>
 
 #include "adapter/portable/ProfileFileText.h"
+#include "tests/support/EditorMadeProfiles.h"
 
 using profilefile::ExportText;
 using profilefile::ParseDwordText;
@@ -155,5 +160,81 @@ TEST(ProfileFileText, ImportTextsAreCheckedAgainstTheirFields) {
         EXPECT_EQ(profilefile::CheckImportText(valueNamed(c.name), c.text, number), c.fault)
             << c.name << "=" << c.text.substr(0, 40);
         EXPECT_EQ(number, c.number) << c.name;
+    }
+}
+
+namespace {
+
+// The values WriteProfile stores for a record: name, type and bytes, in the table's order.
+using StoredForm = std::vector<std::tuple<std::string, bool, std::string>>;
+
+StoredForm Stored(const WLAN_PROFILE& p) {
+    StoredForm form;
+    for (const profile::ValueSpec& value : profile::Values()) {
+        if (value.staticOnly && p.DhcpEnabled != 0) continue;
+        const char* field = reinterpret_cast<const char*>(profile::FieldOf(p, value));
+        form.emplace_back(value.name, value.kind == profile::ValueKind::Dword, std::string(field, value.width));
+    }
+    return form;
+}
+
+// The file an export writes for that stored form: one text a value.
+std::map<std::string, std::string> Exported(const StoredForm& form) {
+    std::map<std::string, std::string> file;
+    for (const auto& [name, isDword, bytes] : form)
+        file[name] = ExportText(isDword, reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size());
+    return file;
+}
+
+profilefile::ImportFault Import(const std::map<std::string, std::string>& file, WLAN_PROFILE& record) {
+    return profilefile::RecordFromFile(
+        [&](const char* key) {
+            const auto found = file.find(key);
+            return found == file.end() ? std::string() : found->second;
+        },
+        record);
+}
+
+}  // namespace
+
+TEST(ProfileFileText, EveryKindOfProfileComesBackAsWriteProfileStoredIt) {
+    for (const editor_made::AddCase& c : editor_made::Cases()) {
+        for (const bool dhcp : {true, false}) {
+            SCOPED_TRACE(std::string(c.what) + (dhcp ? ", DHCP" : ", static"));
+            WLAN_PROFILE source = c.made();
+            source.DhcpEnabled = dhcp ? 1 : 0;
+            if (!dhcp) {
+                source.IpAddr = 0xC800000A;  // 10.0.0.200: above the signed range
+                source.IpMask = 0x00FFFFFF;
+                source.IpGate = 0x0100000A;
+                source.IpDns1 = 0x0100000A;
+                source.IpDns2 = 0;
+            }
+            WLAN_PROFILE imported;
+            std::memset(&imported, 0x5A, sizeof imported);
+            ASSERT_EQ(Import(Exported(Stored(source)), imported), profilefile::ImportFault::None);
+            EXPECT_EQ(Stored(imported), Stored(source));
+        }
+    }
+}
+
+TEST(ProfileFileText, ChannelZeroIsRefusedForAnAdHocCellOnItsOwnChannel) {
+    const struct {
+        const char* mode;
+        const char* channel;
+        profilefile::ImportFault fault;
+    } cases[] = {
+        {"2", "0", profilefile::ImportFault::OutOfRange}, {"2", "", profilefile::ImportFault::OutOfRange},
+        {"0", "0", profilefile::ImportFault::None},       {"", "", profilefile::ImportFault::None},
+        {"1", "0", profilefile::ImportFault::None},       {"1", "", profilefile::ImportFault::None},
+        {"2", "1", profilefile::ImportFault::None},       {"0", "14", profilefile::ImportFault::None},
+        {"2", "15", profilefile::ImportFault::OutOfRange}, {"1", "99", profilefile::ImportFault::OutOfRange},
+    };
+    for (const auto& c : cases) {
+        WLAN_PROFILE record{};
+        EXPECT_EQ(Import({{"SSID", "Cell"}, {"AssociationMode", c.mode}, {"Channel", c.channel}, {"DhcpEnabled", "1"}},
+                         record),
+                  c.fault)
+            << "mode " << c.mode << ", channel " << c.channel;
     }
 }

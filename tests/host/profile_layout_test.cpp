@@ -1,6 +1,7 @@
 // The profile value table and the bounded store of values read back from the registry.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <string>
 
@@ -108,4 +109,93 @@ TEST(ProfileLayout, ValidNamesAreNonEmptyTerminatedAndFlat) {
     EXPECT_FALSE(profile::IsValidName(full));
     full[127] = 0;
     EXPECT_TRUE(profile::IsValidName(full));
+}
+
+TEST(ProfileLayout, NewProfileNamesFollowOneRuleWhileStoredOnesStayReachable) {
+    const struct {
+        std::string name;
+        bool creatable;
+        bool reachable;  // an older version may have stored it: still read, written, deleted
+    } cases[] = {
+        {"Home", true, true},
+        {"Caf\xe9 / 2.4 GHz", true, true},
+        {"(Default Site Profile)", true, true},
+        {"a.b", true, true},
+        {".hidden", true, true},
+        {std::string(127, 'n'), true, true},
+        {"", false, false},
+        {std::string(128, 'n'), false, false},
+        {".", false, true},
+        {"..", false, true},
+        {"Home.", false, true},
+        {"Home\\Cafe", false, false},
+        {"Home [2]", false, true},
+        {"Home]", false, true},
+        {"Evil\x1b[2J", false, true},
+        {"Esc\x1b", false, true},
+        {"Tab\there", false, true},
+        {"Line\nbreak", false, true},
+        {"Del\x7f", false, true},
+        {std::string("a\0b", 3), false, false},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(profile::IsCreatableName(c.name), c.creatable) << c.name;
+        char field[profile::NameWidth] = {};
+        std::memcpy(field, c.name.data(), std::min(c.name.size(), sizeof field));
+        const bool reachable = c.name.size() < sizeof field && c.name.find('\0') == std::string::npos &&
+                               profile::IsValidName(field);
+        EXPECT_EQ(reachable, c.reachable) << c.name;
+    }
+}
+
+TEST(ProfileLayout, StoredValuesOfAnotherTypeReadAsAbsent) {
+    constexpr uint32_t Sz = profile::TypeText, ExpandSz = profile::TypeExpandText, Dword = profile::TypeDword,
+                       Binary = 3, MultiSz = 7;
+    struct Case {
+        const char* field;
+        uint32_t type;
+        std::string data;
+        bool taken;
+        std::string text;  // a text field afterwards; for numbers the little-endian bytes
+    };
+    const Case cases[] = {
+        {"TxRate", Dword, std::string("\x36\0\0\0", 4), true, std::string("\x36\0\0\0", 4)},
+        {"TxRate", Sz, std::string("54\0", 3), false, ""},
+        {"Channel", Sz, std::string("11\0", 3), false, ""},
+        {"Channel", Dword, std::string("\x0b\0", 2), false, ""},  // a REG_DWORD has four bytes
+        {"Channel", Binary, std::string("\x0b\0\0\0", 4), false, ""},
+        {"DhcpEnabled", Sz, std::string("yes\0", 4), false, ""},
+        {"IpAddr", MultiSz, std::string("\x0a\0\0\x01", 4), false, ""},
+        {"SSID", Sz, std::string("Home\0", 5), true, "Home"},
+        {"SSID", ExpandSz, std::string("Home\0", 5), true, "Home"},
+        {"SSID", Dword, std::string("Home", 4), false, ""},
+        {"SSID", Binary, std::string("Home", 4), false, ""},
+        {"LoginName", Binary, std::string("abcdef", 6), false, ""},
+        {"WEPKey1", MultiSz, std::string("0A1B2C3D4E\0\0", 12), false, ""},
+        {"SSID", Sz, std::string(33, 'S') + std::string(7, '\0'), true, std::string(32, 'S')},
+        {"SSID", Sz, std::string(40, 'S'), true, std::string(32, 'S')},
+        {"SSID", Sz, std::string(32, 'S') + std::string(8, '\0'), true, std::string(32, 'S')},
+        {"AuthMethod", Sz, std::string("\x01\0\0\0", 4), true, std::string("\x01\0\0\0", 4)},
+        {"AuthMethod", Sz, std::string("\x07", 1), true, std::string("\x07\0\0\0", 4)},  // by size, as ever
+        {"AuthMethod", Dword, std::string("\x01\0\0\0", 4), false, ""},
+        {"PeapEap", Binary, std::string("\x04\0\0\0", 4), false, ""},
+    };
+    const WLAN_PROFILE zero{};
+    for (const Case& c : cases) {
+        WLAN_PROFILE p{};
+        const profile::ValueSpec& entry = Entry(c.field);
+        EXPECT_EQ(profile::TakeValue(p, entry, c.type, reinterpret_cast<const uint8_t*>(c.data.data()), c.data.size()),
+                  c.taken)
+            << c.field << " type " << c.type;
+        if (!c.taken) {
+            EXPECT_EQ(std::memcmp(&p, &zero, sizeof p), 0) << "absent: the record's zero, " << c.field;
+            continue;
+        }
+        const char* field = reinterpret_cast<const char*>(profile::FieldOf(p, entry));
+        if (entry.kind == profile::ValueKind::Text) {
+            EXPECT_EQ(std::string(field, BoundedLength(field, entry.width)), c.text) << c.field;
+        } else {
+            EXPECT_EQ(std::string(field, 4), c.text) << c.field;
+        }
+    }
 }

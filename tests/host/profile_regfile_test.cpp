@@ -247,6 +247,9 @@ TEST(ProfileRegFile, TheRefusalSaysWhereAndWhy) {
         {Fault::OutOfRange, 4, "SecurityMode", "", "Line 4 gives \"SecurityMode\" a number out of its range."},
         {Fault::NoProfile, 0, "", "", "The file holds no profile."},
         {Fault::ForeignName, 0, "", "Caf?", "The profile's name, \"Caf?\", has characters this system cannot hold."},
+        {Fault::RefusedName, 0, "", "Home.",
+         "The profile's name, \"Home.\", cannot be used: a profile name has 1 to 127 characters, no backslash, "
+         "bracket or control character, and does not end with a dot."},
     };
     for (const Case& c : cases) {
         regfile::Check check;

@@ -448,3 +448,55 @@ TEST(WifictlStatus, StoredAndScannedTextsNeverReachTheTerminalRaw) {
     EXPECT_NE(text.find("SSID:           \"Evil?[2J??\""), std::string::npos) << text;
     for (char c : text) EXPECT_TRUE(c == '\n' || (c >= 0x20 && c < 0x7F)) << int(c);
 }
+
+TEST(WifictlCommandLine, NewProfilesTakeTheOneNameRuleStoredOnesStayReachable) {
+    const struct {
+        std::string name;
+        bool added;  // add: a new profile's name
+        bool shown;  // show, delete, use, export: a stored one, whatever made it
+        std::string error;
+    } cases[] = {
+        {"Home", true, true, ""},
+        {"Home 2.4", true, true, ""},
+        {".", false, true, "'.' cannot be a profile name"},
+        {"..", false, true, "'..' cannot be a profile name"},
+        {"Home.", false, true, "'Home.' cannot be a profile name"},
+        {"Home [2]", false, true, "'Home [2]' cannot be a profile name"},
+        {"Evil\x1b[2J", false, true, "'Evil?[2J' cannot be a profile name"},  // never raw on the terminal
+        {"Tab\there", false, true, "'Tab?here' cannot be a profile name"},
+        {"Outer\\Inner", false, false, "'Outer\\Inner' cannot be a profile name"},
+    };
+    for (const auto& c : cases) {
+        const ParsedCommand add = Parse({"add", c.name, "--ssid", "Cafe"});
+        EXPECT_EQ(add.ok, c.added) << c.name;
+        if (!c.added) {
+            EXPECT_EQ(add.error.rfind(c.error, 0), 0u) << add.error;
+        }
+        for (const char* verb : {"show", "delete", "use"}) EXPECT_EQ(Parse({verb, c.name}).ok, c.shown) << verb << " " << c.name;
+        EXPECT_EQ(Parse({"export", c.name, "out.ini"}).ok, c.shown) << c.name;
+    }
+}
+
+TEST(WifictlProfile, AdHocProfilesShowTheirChannelAndNetworkModeAsTheSummaryDoes) {
+    const struct {
+        uint32_t associationMode, channel, networkMode;
+        const char* lines;  // after "Network type"; empty for none
+    } cases[] = {
+        {0, 2, 1, "Channel:        2\nNetwork mode:   G-Only Mode\n"},
+        {2, 11, 0, "Channel:        11\nNetwork mode:   Mixed Mode\n"},
+        {0, 6, 7, "Channel:        6\nNetwork mode:   G-Only Mode\n"},
+        {1, 6, 1, ""},  // infrastructure: the access point decides both
+    };
+    for (const auto& c : cases) {
+        WLAN_PROFILE p = Profile("Cell", "Cell", 0);
+        p.AssociationMode = c.associationMode;
+        p.Channel = c.channel;
+        p.NetworkMode = c.networkMode;
+        const std::string text = FormatProfile(p);
+        const size_t type = text.find("Network type:");
+        ASSERT_NE(type, std::string::npos) << text;
+        const size_t next = text.find('\n', type) + 1;
+        EXPECT_EQ(text.substr(next, std::strlen(c.lines)), c.lines) << text;
+        EXPECT_EQ(text.find("Channel:") != std::string::npos, c.lines[0] != 0) << text;
+    }
+}

@@ -10,6 +10,7 @@
 #include "adapter/portable/Bytes.h"
 #include "adapter/portable/ProfileLayout.h"
 #include "adapter/wifiapi.h"
+#include "tests/support/EditorMadeProfiles.h"
 #include "tests/win32/support/TestSupport.h"
 
 using namespace testing_support;
@@ -54,6 +55,14 @@ bool SubkeyExists(const std::string& subkey) {
 
 void Put(const std::string& subkey, const char* name, DWORD type, const void* data, DWORD size) {
     ASSERT_TRUE(PutValue(kKey + "\\" + subkey, name, type, data, size));
+}
+
+void MakeSubkey(const std::string& subkey) {
+    HKEY key;
+    ASSERT_EQ(RegCreateKeyExA(HKEY_LOCAL_MACHINE, (kKey + "\\" + subkey).c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
+                              &key, nullptr),
+              ERROR_SUCCESS);
+    RegCloseKey(key);
 }
 
 WLAN_PROFILE Sample(const char* name, uint32_t dhcp) {
@@ -166,13 +175,13 @@ private:
     std::vector<std::string> files_;
 };
 
-// An imported text as the registry keeps it. The import writes the text's length
-// without a NUL; like NT, the registry counts the NUL that follows the data.
-StoredValue Text(const std::string& text) {
+// An imported text as the registry keeps it: as WriteProfile writes it, zeros to the field's width.
+StoredValue Text(const std::string& text, size_t width) {
     std::vector<uint8_t> data(text.begin(), text.end());
-    data.push_back(0);
+    data.resize(width, 0);
     return StoredValue{REG_SZ, data};
 }
+StoredValue Ssid(const std::string& text) { return Text(text, 40); }
 
 // Imports `file`, which names profile `expected`, and checks the name handed back.
 void ImportNamed(const std::string& file, const char* expected, int32_t expectedResult = 0) {
@@ -213,12 +222,12 @@ TEST_F(ProfileFileTest, StaticProfileRoundTripsThroughTheFile) {
     std::strcpy(copy.ProfileName, "Office");
     EXPECT_EQ(std::memcmp(&copy, &source, sizeof copy), 0) << "every field, the static addresses included";
     const StoredValues stored = Snapshot("Copy");
-    EXPECT_EQ(stored.at("SSID"), Text("Velmora-Office"));
+    EXPECT_EQ(stored.at("SSID"), Ssid("Velmora-Office"));
     EXPECT_EQ(stored.at("IpAddr"), (StoredValue{REG_DWORD, {0x0A, 0x00, 0x00, 0xC8}}));
-    EXPECT_EQ(stored.at("AuthMethod"), Text("\x01"));
+    EXPECT_EQ(stored.at("AuthMethod"), (StoredValue{REG_SZ, {1, 0, 0, 0}})) << "its four bytes, as WriteProfile has it";
 }
 
-TEST_F(ProfileFileTest, DhcpProfileRoundTripsAndTheTemplateDecidesTheValues) {
+TEST_F(ProfileFileTest, DhcpProfileRoundTripsAndKeepsTheTargetsEarlierAddresses) {
     WriteDefault();
     const StoredValues templateBefore = Snapshot("Default");
     WLAN_PROFILE source = Sample("Roam", 1);
@@ -230,7 +239,8 @@ TEST_F(ProfileFileTest, DhcpProfileRoundTripsAndTheTemplateDecidesTheValues) {
 
     WLAN_PROFILE old = Sample("Copy", 0);
     ASSERT_EQ(WriteProfile(&old), 0);
-    Put("Copy", "Extra", REG_DWORD, "\x09\0\0\0", 4);  // not in the template: left alone
+    const StoredValues oldValues = Snapshot("Copy");
+    Put("Copy", "Extra", REG_DWORD, "\x09\0\0\0", 4);  // no profile value: left alone
     WritePrivateProfileStringA(kSection, "ProfileName", "Copy", file.c_str());
     ImportNamed(file, "Copy");
 
@@ -238,15 +248,15 @@ TEST_F(ProfileFileTest, DhcpProfileRoundTripsAndTheTemplateDecidesTheValues) {
     std::strcpy(copy.ProfileName, "Roam");
     EXPECT_EQ(std::memcmp(&copy, &source, sizeof copy), 0);
     const StoredValues stored = Snapshot("Copy");
-    // The template has the addresses, the file does not: they import as 0.
+    // A DHCP profile writes no addresses, as WriteProfile does: the earlier ones stay.
     for (const char* name : {"IpAddr", "IpMask", "IpGate", "IpDns1", "IpDns2"})
-        EXPECT_EQ(stored.at(name), (StoredValue{REG_DWORD, {0, 0, 0, 0}})) << name;
+        EXPECT_EQ(stored.at(name), oldValues.at(name)) << name;
     EXPECT_EQ(stored.at("Extra"), (StoredValue{REG_DWORD, {9, 0, 0, 0}}));
     EXPECT_EQ(Snapshot("Default"), templateBefore);
     EXPECT_EQ(Snapshot("Roam").size(), profile::Values().size() - 5) << "the export changed nothing";
 }
 
-TEST_F(ProfileFileTest, ZeroAuthMethodExportsEmptyAndReadsBackAsUnchanged) {
+TEST_F(ProfileFileTest, ZeroAuthMethodExportsEmptyAndImportsAsItsFourZeroBytes) {
     WriteDefault();
     WLAN_PROFILE source = Sample("Zero", 1);
     source.AuthMethod = 0;
@@ -256,8 +266,8 @@ TEST_F(ProfileFileTest, ZeroAuthMethodExportsEmptyAndReadsBackAsUnchanged) {
     EXPECT_EQ(FileKey(file, "AuthMethod"), "") << "present, with empty text";
 
     ImportNamed(file, "Zero");
-    EXPECT_EQ(Snapshot("Zero").at("AuthMethod"), (StoredValue{REG_SZ, {}}));
-    EXPECT_EQ(ReadBack("Zero", 0x5A).AuthMethod, 0x5A5A5A5Au) << "a zero-length value leaves the field as it was";
+    EXPECT_EQ(Snapshot("Zero").at("AuthMethod"), (StoredValue{REG_SZ, {0, 0, 0, 0}}));
+    EXPECT_EQ(ReadBack("Zero", 0x5A).AuthMethod, 0u);
 }
 
 TEST_F(ProfileFileTest, ExportOfAMissingProfileFailsAndLeavesNothingBehind) {
@@ -335,11 +345,11 @@ TEST_F(ProfileFileTest, FileWithoutProfileNameImportsIntoDefault) {
     ImportNamed(file, "Default");
 
     const StoredValues stored = Snapshot("Default");
-    EXPECT_EQ(stored.at("SSID"), Text("Lobby"));
+    EXPECT_EQ(stored.at("SSID"), Ssid("Lobby"));
     EXPECT_EQ(stored.at("Channel"), (StoredValue{REG_DWORD, {6, 0, 0, 0}}));
-    // Every value the template has is overwritten: missing keys as empty text or 0.
+    // Every profile value is overwritten: missing keys as empty text or 0 (DhcpEnabled 0: the addresses too).
     EXPECT_EQ(stored.at("TxRate"), (StoredValue{REG_DWORD, {0, 0, 0, 0}}));
-    EXPECT_EQ(stored.at("PassPhrase"), (StoredValue{REG_SZ, {}}));
+    EXPECT_EQ(stored.at("PassPhrase"), Text("", 128));
     EXPECT_EQ(stored.size(), profile::Values().size());
     EXPECT_EQ(Snapshot("Office"), officeBefore);
 }
@@ -417,7 +427,7 @@ TEST_F(ProfileFileTest, ValuesAtTheEdgesOfTheirRangesImport) {
     ImportNamed(file, "Copy");
 
     const StoredValues stored = Snapshot("Copy");
-    EXPECT_EQ(stored.at("SSID"), Text(std::string(32, 'S')));
+    EXPECT_EQ(stored.at("SSID"), Ssid(std::string(32, 'S')));
     const struct {
         const char* name;
         uint32_t value;
@@ -434,7 +444,7 @@ TEST_F(ProfileFileTest, ValuesAtTheEdgesOfTheirRangesImport) {
     EXPECT_STREQ(read.SSID, std::string(32, 'S').c_str());
     EXPECT_STREQ(read.WEPKey[0], std::string(26, 'A').c_str());
     EXPECT_STREQ(read.PassPhrase, std::string(127, 'P').c_str());
-    EXPECT_EQ(read.AuthMethod, 0x33330007u) << "the character and the registry's NUL";
+    EXPECT_EQ(read.AuthMethod, 7u) << "the character and zeros";
 }
 
 TEST_F(ProfileFileTest, OnlyTheProfilesOwnValuesAreTakenFromTheTemplate) {
@@ -458,9 +468,9 @@ TEST_F(ProfileFileTest, OnlyTheProfilesOwnValuesAreTakenFromTheTemplate) {
     EXPECT_LT(elapsed, 2000u) << "one read per profile value, not one per template value";
 
     const StoredValues stored = Snapshot("Copy");
-    EXPECT_EQ(stored.size(), profile::Values().size()) << "the static addresses of the template, and nothing else";
+    EXPECT_EQ(stored.size(), profile::Values().size()) << "the profile's values (DhcpEnabled 0: addresses), nothing else";
     for (const auto& [name, value] : stored) EXPECT_NE(name.rfind("Junk", 0), 0u) << name;
-    EXPECT_EQ(stored.at("SSID"), Text("Lobby"));
+    EXPECT_EQ(stored.at("SSID"), Ssid("Lobby"));
     EXPECT_EQ(stored.at("Channel"), (StoredValue{REG_DWORD, {6, 0, 0, 0}}));
 }
 
@@ -496,5 +506,73 @@ TEST_F(ProfileFileTest, HostileProfileNamesReachNoOtherKey) {
     }
     const std::string longest = RawFile("[WLAN Profile]\r\nProfileName=" + std::string(127, 'N') + "\r\nSSID=own\r\n");
     ImportNamed(longest, std::string(127, 'N').c_str());
-    EXPECT_EQ(Snapshot(std::string(127, 'N')).at("SSID"), Text("own")) << "127 characters are a name";
+    EXPECT_EQ(Snapshot(std::string(127, 'N')).at("SSID"), Ssid("own")) << "127 characters are a name";
+}
+
+TEST_F(ProfileFileTest, ExportDeleteImportGivesBackTheStoredBytesWhateverDefaultHolds) {
+    // A template on DHCP has no addresses: the import must not take its value list from it.
+    WLAN_PROFILE templateProfile{};
+    ASSERT_TRUE(editor::NewProfile(templateProfile, "Default"));
+    ASSERT_EQ(WriteProfile(&templateProfile), 0);
+    for (const editor_made::AddCase& c : editor_made::Cases()) {
+        for (const bool dhcp : {true, false}) {
+            WLAN_PROFILE source = c.made();
+            SCOPED_TRACE(std::string(source.ProfileName) + (dhcp ? ", DHCP" : ", static"));
+            source.DhcpEnabled = dhcp ? 1 : 0;
+            if (!dhcp) {
+                source.IpAddr = 0xC800000A;  // 10.0.0.200
+                source.IpMask = 0x00FFFFFF;
+                source.IpGate = 0x0100000A;
+                source.IpDns1 = 0x0100000A;
+                source.IpDns2 = 0x08080808;
+            }
+            ASSERT_EQ(WriteProfile(&source), 0);
+            const StoredValues before = Snapshot(source.ProfileName);
+            const std::string file = TempFile();
+            ASSERT_EQ(ExportProfile(source.ProfileName, file.c_str()), 0);
+            ASSERT_EQ(DeleteProfile(source.ProfileName), 0);
+            MakeSubkey(source.ProfileName);  // the empty subkey an import goes into, as wifictl makes it
+            ImportNamed(file, source.ProfileName);
+            EXPECT_EQ(Snapshot(source.ProfileName), before);
+            ASSERT_EQ(DeleteProfile(source.ProfileName), 0);
+        }
+    }
+}
+
+TEST_F(ProfileFileTest, AnAdHocCellOnChannelZeroIsRefused) {
+    WriteDefault();
+    WLAN_PROFILE old = Sample("Cell", 1);
+    ASSERT_EQ(WriteProfile(&old), 0);
+    const StoredValues before = Snapshot("Cell");
+    const struct {
+        const char* mode;
+        const char* channel;
+        int32_t result;
+    } cases[] = {
+        {"2", "0", ERROR_INVALID_DATA}, {"2", "15", ERROR_INVALID_DATA}, {"1", "99", ERROR_INVALID_DATA},
+        {"2", "1", 0},                  {"0", "0", 0},  // a join, as files without either key have always been
+        {"1", "0", 0},                                  // infrastructure ignores it
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string("mode ") + c.mode + ", channel " + c.channel);
+        const std::string file = RawFile(std::string("[WLAN Profile]\r\nProfileName=Cell\r\nSSID=Cell\r\nDhcpEnabled=1\r\n") +
+                                         "AssociationMode=" + c.mode + "\r\nChannel=" + c.channel + "\r\n");
+        ImportNamed(file, "Cell", c.result);
+        if (c.result != 0) {
+            EXPECT_EQ(Snapshot("Cell"), before);
+        }
+    }
+    EXPECT_EQ(ReadBack("Cell").Channel, 0u);
+}
+
+TEST_F(ProfileFileTest, NamesNoNewProfileMayHaveAreRefused) {
+    WriteDefault();
+    for (const std::string name : {".", "..", "Home.", "Home [2]", "Evil\x1b[2J", "Tab\there"}) {
+        SCOPED_TRACE(name);
+        MakeSubkey(name);  // such a key exists: the import would write into it
+        const StoredValues before = Snapshot(name);
+        const std::string file = RawFile("[WLAN Profile]\r\nProfileName=" + name + "\r\nSSID=evil\r\n");
+        ImportNamed(file, name.c_str(), ERROR_INVALID_NAME);
+        EXPECT_EQ(Snapshot(name), before);
+    }
 }

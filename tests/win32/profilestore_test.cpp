@@ -200,18 +200,52 @@ TEST_F(ProfileStoreTest, HostileStoredValuesNeverOverrunAFieldAndLeaveOthersAlon
 
     WLAN_PROFILE read = Named("Hostile", 0x33);
     ASSERT_EQ(ReadProfile(&read), 0);
-    EXPECT_EQ(std::string(read.SSID, BoundedLength(read.SSID, 40)), std::string(39, 'X'));
+    EXPECT_EQ(std::string(read.SSID, BoundedLength(read.SSID, 40)), std::string(32, 'X')) << "a network name's 32";
     EXPECT_EQ(read.SSID[39], 0);
-    EXPECT_STREQ(read.LoginName, "abcdef");
+    EXPECT_EQ(read.LoginName[0], 0x33) << "wrong type: unchanged";
     EXPECT_EQ(read.PassPhrase[0], 0x33) << "too long: unchanged";
     EXPECT_EQ(read.WEPKey[1][0], 0x33);
     EXPECT_STREQ(read.WEPKey[0], written.WEPKey[0]);
-    EXPECT_EQ(std::memcmp(&read.Channel, "11\0", 3), 0) << "read by size, type ignored";
+    EXPECT_EQ(read.Channel, 0x33333333u) << "text where a number belongs: unchanged";
     EXPECT_EQ(read.TxRate, 0x33333333u);
     EXPECT_EQ(read.ServerName[0], 0x33) << "missing: unchanged";
     EXPECT_EQ(read.RTSThreshold, 0x33333333u);
     EXPECT_EQ(read.FragThreshold, written.FragThreshold);
     EXPECT_STREQ(read.UserCertHash, written.UserCertHash);
+}
+
+TEST_F(ProfileStoreTest, ValuesOfAnotherTypeReadAsAbsentAndSsidsAsANetworkName) {
+    WLAN_PROFILE written = Sample("Odd");
+    ASSERT_EQ(WriteProfile(&written), 0);
+    const std::string ssid33 = std::string(33, 'S') + std::string(7, '\0');
+    const struct {
+        const char* name;
+        DWORD type;
+        std::string data;
+    } stored[] = {
+        {"TxRate", REG_SZ, std::string("54\0", 3)},
+        {"Channel", REG_DWORD, std::string("\x0b\0", 2)},  // two bytes are no REG_DWORD
+        {"DhcpEnabled", REG_SZ, std::string("yes\0", 4)},
+        {"SecurityMode", REG_BINARY, std::string("\x04\0\0\0", 4)},
+        {"LoginName", REG_DWORD, std::string("root", 4)},
+        {"AuthMethod", REG_BINARY, std::string("\x02\0\0\0", 4)},
+        {"SSID", REG_SZ, ssid33},
+    };
+    for (const auto& v : stored) Put("Odd", v.name, v.type, v.data.data(), DWORD(v.data.size()));
+
+    WLAN_PROFILE read = Named("Odd", 0);
+    ASSERT_EQ(ReadProfile(&read), 0);
+    EXPECT_EQ(read.TxRate, 0u) << "not 13365";
+    EXPECT_EQ(read.Channel, 0u);
+    EXPECT_EQ(read.SecurityMode, 0u);
+    EXPECT_STREQ(read.LoginName, "");
+    EXPECT_EQ(read.AuthMethod, 0u);
+    EXPECT_EQ(read.DhcpEnabled, 0u) << "not DHCP: static, as the editor shows it";
+    EXPECT_EQ(read.IpAddr, written.IpAddr) << "the static addresses are read then";
+    EXPECT_EQ(std::string(read.SSID), std::string(32, 'S'));
+    EXPECT_EQ(BoundedLength(read.SSID, sizeof read.SSID), 32u);
+    EXPECT_EQ(read.TTLSEap, written.TTLSEap) << "the rest as stored";
+    EXPECT_STREQ(read.PassPhrase, written.PassPhrase);
 }
 
 TEST_F(ProfileStoreTest, NamesThatWouldNestOrEscapeAreRefused) {

@@ -578,3 +578,68 @@ TEST_F(WifictlTest, StoredTextsWithControlSequencesArePrintedSafely) {
     EXPECT_NE(run.out.find("SSID:           \"Cafe?[31m\""), std::string::npos) << run.out;
     for (const std::string& text : {run.out, run.err}) EXPECT_EQ(text.find('\x1b'), std::string::npos);
 }
+
+TEST_F(WifictlTest, ImportSaysWhatIsWrongWithTheFileAndTakesOnlyNamesANewProfileMayHave) {
+    WLAN_PROFILE templateProfile{};
+    ASSERT_TRUE(editor::NewProfile(templateProfile, "Default"));  // on DHCP: no addresses
+    ASSERT_EQ(WriteProfile(&templateProfile), 0);
+    const std::string file = TempFile("wifictl_test_import.ini");
+    const struct {
+        std::string contents;
+        const char* message;
+    } cases[] = {
+        {"[Other]\r\nSSID=Lobby\r\n", "holds no profile (no section \"WLAN Profile\")"},
+        {"[WLAN Profile]\r\nSSID=Lobby\r\n", "names no profile (no ProfileName in section \"WLAN Profile\")"},
+        {"[WLAN Profile]\r\nProfileName=..\r\nSSID=Lobby\r\n", "names the profile \"..\", which cannot be used"},
+        {"[WLAN Profile]\r\nProfileName=Home.\r\nSSID=Lobby\r\n", "names the profile \"Home.\", which cannot be used"},
+        {"[WLAN Profile]\r\nProfileName=Evil\x1b[2J\r\nSSID=Lobby\r\n",
+         "names the profile \"Evil?[2J\", which cannot be used"},
+    };
+    for (const auto& c : cases) {
+        std::ofstream(file, std::ios::binary) << c.contents;
+        const ChildRun run = Wifictl(Quote({"import", file}));
+        EXPECT_EQ(run.exitCode, 1u) << c.message;
+        EXPECT_NE(run.err.find(c.message), std::string::npos) << run.err;
+        EXPECT_EQ(run.err.find('\x1b'), std::string::npos);
+        for (const char* name : {"..", "Home.", "Evil\x1b[2J"}) EXPECT_FALSE(Stored(name)) << name;
+    }
+    EXPECT_EQ(ReadBack("Default").DhcpEnabled, 1u) << "the template is not imported into";
+
+    // A static profile exported, deleted and imported comes back with its addresses.
+    const ChildRun added = Wifictl(Quote({"add", "Class A", "--ssid", "Harbour", "--ip", "10.0.0.20", "--gateway",
+                                          "10.0.0.1", "--dns", "10.0.0.53"}),
+                                   "", std::string());
+    ASSERT_EQ(added.exitCode, 0u) << added.err;
+    const WLAN_PROFILE before = ReadBack("Class A");
+    ChildRun run = Wifictl(Quote({"export", "Class A", file}));
+    ASSERT_EQ(run.exitCode, 0u) << run.err;
+    ASSERT_EQ(Wifictl(Quote({"delete", "Class A"})).exitCode, 0u);
+    run = Wifictl(Quote({"import", file}));
+    EXPECT_EQ(run.exitCode, 0u) << run.err;
+    EXPECT_EQ(run.out, "Imported profile \"Class A\".\n");
+    const WLAN_PROFILE after = ReadBack("Class A");
+    EXPECT_EQ(std::memcmp(&after, &before, sizeof after), 0);
+    run = Wifictl(Quote({"show", "Class A"}));
+    EXPECT_NE(run.out.find("IP address:     10.0.0.20\n"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("DNS servers:    10.0.0.53, 0.0.0.0\n"), std::string::npos) << run.out;
+
+    // Names a new profile cannot have are refused by add as well, without the control bytes.
+    for (const char* name : {"..", "Home.", "Evil\x1b[2J"}) {
+        run = Wifictl(Quote({"add", name, "--ssid", "Cafe"}), "", std::string());
+        EXPECT_EQ(run.exitCode, 2u) << name;
+        EXPECT_NE(run.err.find("cannot be a profile name"), std::string::npos) << run.err;
+        EXPECT_EQ(run.err.find('\x1b'), std::string::npos);
+        EXPECT_FALSE(Stored(name)) << name;
+    }
+    DeleteFileA(file.c_str());
+}
+
+TEST_F(WifictlTest, ShowOfAnAdHocProfileGivesItsChannelAndNetworkMode) {
+    const ChildRun added = Wifictl(
+        Quote({"add", "Party", "--ssid", "PartyLine", "--mode", "adhoc", "--channel", "3", "--network-mode", "g-only"}),
+        "", std::string());
+    ASSERT_EQ(added.exitCode, 0u) << added.err;
+    const ChildRun run = Wifictl(Quote({"show", "Party"}));
+    EXPECT_EQ(run.exitCode, 0u) << run.err;
+    EXPECT_NE(run.out.find("Channel:        3\nNetwork mode:   G-Only Mode\n"), std::string::npos) << run.out;
+}

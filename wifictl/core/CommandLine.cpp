@@ -5,6 +5,7 @@
 #include <charconv>
 
 #include "adapter/portable/ProfileLayout.h"
+#include "wifictl/core/TerminalText.h"
 
 namespace wifictl {
 namespace {
@@ -60,9 +61,9 @@ const std::vector<VerbSpec>& Verbs() {
          "The file holds the profile's passphrase, keys and password: keep it private.\n"},
         {"import", Verb::Import, {Slot::File}, {"--replace"}, "import FILE [--replace]",
          "store the profile a file holds",
-         "Stores the profile that FILE names, as written by export. The value names come from\n"
-         "the stored profile \"Default\", which must exist; a file with a value out of its range\n"
-         "is refused and nothing is written.\n"
+         "Stores the profile that FILE names, as written by export. The stored profile \"Default\"\n"
+         "must exist. A file with a value out of its range, or naming a profile by a name that a\n"
+         "new profile cannot have, is refused and nothing is written.\n"
          "  --replace                 overwrite a stored profile of the same name\n"},
     };
     return verbs;
@@ -118,7 +119,10 @@ bool Allows(const VerbSpec& verb, std::string_view option) {
     return false;
 }
 
-bool ValidProfileName(const std::string& name) {
+// A stored profile may have a name that a new one cannot (an older version made it): it can
+// still be shown, used, exported and deleted. A new one's name follows the one rule.
+bool ValidProfileName(const std::string& name, Verb verb) {
+    if (verb == Verb::Add) return profile::IsCreatableName(name);
     return name.size() < profile::NameWidth && name.find('\0') == std::string::npos &&
            profile::IsValidName(name.c_str(), name.size() + 1);
 }
@@ -215,8 +219,8 @@ ParsedCommand ParseCommandLine(const std::vector<std::string_view>& args) {
                     verb->verb);
     const bool namesProfile = std::find(verb->positionals.begin(), verb->positionals.end(), Slot::Profile) !=
                               verb->positionals.end();
-    if (namesProfile && !ValidProfileName(command.profile))
-        return Fail("'" + command.profile + "' cannot be a profile name", verb->verb);
+    if (namesProfile && !ValidProfileName(command.profile, verb->verb))
+        return Fail("'" + PrintableText(command.profile) + "' cannot be a profile name", verb->verb);
     if (verb->verb == Verb::Add) {
         command.replace = command.add.replace;
         const std::string fault = ApplyAddOptions(command.add, command.profile, command.added);

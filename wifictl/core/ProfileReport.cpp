@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "adapter/portable/Bytes.h"
+#include "monitor/editor/portable/ProfileSummary.h"
 #include "wifictl/core/TerminalText.h"
 
 namespace wifictl {
@@ -69,6 +70,12 @@ std::string FormatProfile(const WLAN_PROFILE& p) {
     out += Line("Profile", Quoted(Field(p.ProfileName, sizeof p.ProfileName)));
     out += Line("SSID", Quoted(Field(p.SSID, sizeof p.SSID)));
     out += Line("Network type", NetworkType(p));
+    if (p.AssociationMode == 0 || p.AssociationMode == 2) {
+        // In the words of the editor's summary, the only other place that shows them.
+        const auto rows = editor::SummaryRows(p);
+        out += Line("Channel", rows[2]);
+        out += Line("Network mode", rows[3]);
+    }
     out += Line("Security", Security(p));
     switch (p.SecurityMode) {
     case 1: {

@@ -10,13 +10,14 @@ namespace prompt {
 inline constexpr size_t NameLimit = 32;
 
 inline constexpr const char* RefusedNameText =
-    "A profile name cannot contain a backslash (\\).\nPlease enter another name.";
+    "A profile name cannot contain a backslash (\\), a bracket or a control character, and cannot end with "
+    "a dot.\nPlease enter another name.";
 inline constexpr const char* NotSavedText = "The profile could not be saved.";
 
 enum class NameCheck {
     Empty,     // OK then means Cancel
     Accepted,
-    Refused,   // the profile store would refuse it: the prompt stays open
+    Refused,   // no new profile may have it (profile::IsCreatableName): the prompt stays open
 };
 
 NameCheck CheckName(std::string_view name);

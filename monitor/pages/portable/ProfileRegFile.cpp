@@ -237,7 +237,7 @@ Fault JudgeValue(const profile::ValueSpec& value, const Data& data) {
     case profile::ValueKind::Text: {
         if (data.type != kTypeText) return Fault::WrongType;
         // The SSID field is 40 bytes but holds at most 32 characters.
-        const size_t most = std::string_view(value.name) == "SSID" ? 32 : value.width - 1;
+        const size_t most = std::string_view(value.name) == "SSID" ? profile::SsidMost : value.width - 1;
         return data.textChars > most || data.storedBytes > value.width ? Fault::TooLong : Fault::None;
     }
     case profile::ValueKind::DwordAsText:
@@ -336,6 +336,9 @@ std::string RefusalText(const Check& check, std::string_view item, std::string_v
     case Fault::OutOfRange: why = line + " gives " + quoted + " a number out of its range."; break;
     case Fault::NoProfile: why = "The file holds no profile."; break;
     case Fault::ForeignName: why = "The profile's name, \"" + std::string(profile) + "\", has characters this system cannot hold."; break;
+    case Fault::RefusedName:
+        why = "The profile's name, \"" + std::string(profile) + "\", cannot be used: " + profile::CreatableNameRule + ".";
+        break;
     }
     return "The file was not imported, and nothing was changed.\n" + why;
 }

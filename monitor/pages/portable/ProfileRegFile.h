@@ -37,6 +37,7 @@ enum class Fault {
     OutOfRange,       // a number its field cannot mean
     NoProfile,        // no key at all
     ForeignName,      // a profile name the system's single-byte texts cannot hold (found by the window)
+    RefusedName,      // a name no new profile may have, profile::IsCreatableName (found by the window)
 };
 
 struct Check {

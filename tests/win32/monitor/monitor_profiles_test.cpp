@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <fstream>
@@ -455,6 +456,26 @@ TEST_F(ProfilesTest, TheInUseProfilesRowIsInSightAndAClickThereOnlySelectsIt) {
     });
 }
 
+TEST_F(ProfilesTest, ValuesOfAnotherTypeAndLongSsidsShowAsEveryReaderTakesThem) {
+    Store(Profile("Odd", "Odd", 0));
+    const std::string subkey = std::string(texts::ProfileKey) + "\\Odd";
+    const std::string ssid33 = std::string(33, 'S') + std::string(7, '\0');
+    ASSERT_TRUE(testing_support::PutValue(subkey, "SSID", REG_SZ, ssid33.data(), 40));
+    ASSERT_TRUE(testing_support::PutValue(subkey, "TxRate", REG_SZ, "54", 3));
+    ASSERT_TRUE(testing_support::PutValue(subkey, "Channel", REG_SZ, "11", 3));
+    auto app = Start();
+    OpenAndRun([&](CMonitorDlg& w) {
+        CProfilesPage& page = ShowProfiles(w);
+        const std::vector<Row> rows = Rows(page);
+        const auto odd = std::find_if(rows.begin(), rows.end(), [](const Row& r) { return r.shown == "Odd"; });
+        ASSERT_NE(odd, rows.end());
+        EXPECT_EQ(odd->ssid, std::string(32, 'S')) << "a network name's 32 bytes";
+        ASSERT_GE(ClickRow(page, "Odd"), 0);
+        EXPECT_EQ(Lines(page.Details()), (std::vector<std::string>{"Infrastructure", "0 M", "0", "Disabled", "Auto"}))
+            << "not 13365 M and channel 12593";
+    });
+}
+
 TEST_F(ProfilesTest, ConnectMakesTheProfileCurrentAndConnectsThroughTheSimulator) {
     WLAN_PROFILE cafe = Profile("Cafe", "Corner Cafe", 0);
     std::strcpy(cafe.PassPhrase, "left from before");  // stored only: the profile is open
@@ -847,6 +868,12 @@ TEST_F(ProfilesTest, HostileFilesAreRefusedWithWhyAndNothingIsWritten) {
         {"foreign.cfg",
          Unicode(header + u"[HKEY_LOCAL_MACHINE\\SOFTWARE\\Velmora\\Profile\\WPROFILE\\Caf\u4e2d]\r\n\"SSID\"=\"x\"\r\n"),
          "The profile's name, \"Caf?\", has characters this system cannot hold."},
+        {"trailing dot.cfg",
+         Unicode(header + u"[HKEY_LOCAL_MACHINE\\SOFTWARE\\Velmora\\Profile\\WPROFILE\\Home.]\r\n\"SSID\"=\"x\"\r\n"),
+         std::string("The profile's name, \"Home.\", cannot be used: ") + profile::CreatableNameRule + "."},
+        {"escape.cfg",
+         Unicode(header + u"[HKEY_LOCAL_MACHINE\\SOFTWARE\\Velmora\\Profile\\WPROFILE\\Esc\x1b]\r\n\"SSID\"=\"x\"\r\n"),
+         std::string("The profile's name, \"Esc?\", cannot be used: ") + profile::CreatableNameRule + "."},
         {"current.cfg",
          Unicode(header + u"[HKEY_LOCAL_MACHINE\\SOFTWARE\\Velmora\\Profile\\WPROFILE]\r\n\"CurProfile\"=\"Office\"\r\n"),
          "Line 3 names the key \"HKEY_LOCAL_MACHINE\\SOFTWARE\\Velmora\\Profile\\WPROFILE\", which is not a profile's key."},
