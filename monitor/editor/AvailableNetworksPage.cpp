@@ -1,9 +1,8 @@
 // AvailableNetworksPage.cpp - see AvailableNetworksPage.h.
 #include "monitor/editor/AvailableNetworksPage.h"
 
-#include <string>
+#include <commctrl.h>
 
-#include "adapter/portable/ScanList.h"
 #include "monitor/editor/IpSettingsPage.h"
 #include "monitor/editor/ProfileDonePage.h"
 #include "monitor/editor/ProfileWrite.h"
@@ -17,7 +16,14 @@
 namespace {
 
 // The list's columns (pixels) and the headers above them, which the artwork draws at these widths.
-constexpr int kColumnWidths[5] = {93, 25, 38, 65, 110};
+constexpr SurveyColumn kColumns[] = {
+    {IDC_NETWORKS_HEADER_SSID, "SSID", 0, 93, false, survey::Cell::Ssid, -1},
+    {IDC_NETWORKS_HEADER_CHANNEL, "CH", 1, 25, true, survey::Cell::Channel, 1},
+    {IDC_NETWORKS_HEADER_SIGNAL, "Signal", 1, 38, true, survey::Cell::Signal, 1},
+    {IDC_NETWORKS_HEADER_SECURITY, "Security", 0, 65, false, survey::Cell::Security, 1},
+    {IDC_NETWORKS_HEADER_MAC, "MAC Address", 1, 110, false, survey::Cell::Mac, -1},
+};
+constexpr SurveyListLook kList{IDC_NETWORKS_LIST, IDC_NETWORKS_ANIMATION, kColumns, false};
 constexpr int kListX = 16, kListY = 64, kHeaderY = 44, kHeaderHeight = 20;
 
 constexpr Placement kLayout[] = {
@@ -47,69 +53,23 @@ constexpr int kSurveyControls[] = {IDC_NETWORKS_CONNECT,       IDC_NETWORKS_REFR
                                    IDC_NETWORKS_HEADER_CHANNEL, IDC_NETWORKS_HEADER_SIGNAL, IDC_NETWORKS_HEADER_SECURITY,
                                    IDC_NETWORKS_HEADER_MAC};
 
-// Header control, column, numeric.
-struct HeaderSort {
-    int id, column;
-    bool numeric;
-};
-constexpr HeaderSort kHeaderSorts[] = {{IDC_NETWORKS_HEADER_SSID, 0, false},
-                                       {IDC_NETWORKS_HEADER_CHANNEL, 1, true},
-                                       {IDC_NETWORKS_HEADER_SIGNAL, 2, true},
-                                       {IDC_NETWORKS_HEADER_SECURITY, 3, false},
-                                       {IDC_NETWORKS_HEADER_MAC, 4, false}};
-
-constexpr int kArrowCursor = 32512;  // IDC_ARROW
-
-HIMAGELIST LoadRowIcons() {
-    HIMAGELIST icons = ImageList_Create(16, 16, ILC_COLOR24 | ILC_MASK, 3, 1);
-    if (!icons) return nullptr;
-    for (int id : {IDB_ROW_OPEN, IDB_ROW_PROTECTED, IDB_ROW_ADHOC}) {
-        if (HBITMAP bitmap = LoadBitmapA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id))) {
-            ImageList_AddMasked(icons, bitmap, RGB(255, 0, 0));
-            DeleteObject(bitmap);
-        }
-    }
-    return icons;
-}
-
 }  // namespace
 
 CAvailableNetworksPage::CAvailableNetworksPage(IMonitorHost& host, WLAN_PROFILE& record, bool firstRun)
-    : CEditorPage(IDD_AVAILABLE_NETWORKS, host, record, IDB_NETWORKS_PAGE), firstRun_(firstRun) {}
-
-CAvailableNetworksPage::~CAvailableNetworksPage() {
-    // The application's survey must not point into a page that is gone.
-    const uint8_t* mine = scan_.data();
-    Host().State().currentSurvey.compare_exchange_strong(mine, nullptr);
-    if (list_.Handle()) ListView_SetImageList(list_.Handle(), nullptr, LVSIL_SMALL);
-    if (rowIcons_) ImageList_Destroy(rowIcons_);
-}
+    : CEditorPage(IDD_AVAILABLE_NETWORKS, host, record, IDB_NETWORKS_PAGE), firstRun_(firstRun), list_(host.State()) {}
 
 std::span<const Placement> CAvailableNetworksPage::Layout() const { return kLayout; }
 
 std::span<const ButtonLook> CAvailableNetworksPage::Buttons() const { return kButtons; }
 
 void CAvailableNetworksPage::OnInitPage() {
-    list_.Attach(Handle(), IDC_NETWORKS_LIST);
-    animation_.Attach(Handle(), IDC_NETWORKS_ANIMATION);
-    list_.MyInsertColumn(0, "SSID", 0, kColumnWidths[0], -1, -1);
-    list_.MyInsertColumn(1, "CH", 1, kColumnWidths[1], -1, -1);
-    list_.MyInsertColumn(2, "Signal", 1, kColumnWidths[2], -1, -1);
-    list_.MyInsertColumn(3, "Security", 0, kColumnWidths[3], -1, -1);
-    list_.MyInsertColumn(4, "MAC Address", 1, kColumnWidths[4], -1, -1);
+    list_.Attach(*this, kList);
     PlaceHeaders();
-    list_.MySetGridLines(false);
-    list_.MySetStandardCursor(kArrowCursor);
-    list_.MySetBackColor(RGB(255, 255, 255));
-    rowIcons_ = LoadRowIcons();
-    if (rowIcons_) ListView_SetImageList(list_.Handle(), rowIcons_, LVSIL_SMALL);
-    ShowItem(IDC_NETWORKS_ANIMATION, false);
     if (Host().State().adapterBound.load() == 1) {
-        StartScan();
+        list_.Refresh();
     } else {
         EnableSurveyControls(false);
-        list_.MySetGridLines(true);
-        list_.MyDeleteAllItems();
+        list_.Reset();
     }
 }
 
@@ -117,13 +77,12 @@ void CAvailableNetworksPage::OnInitPage() {
 // the separators then meet the grid lines.
 void CAvailableNetworksPage::PlaceHeaders() {
     POINT origin{0, 0};
-    MapWindowPoints(list_.Handle(), Handle(), &origin, 1);
+    MapWindowPoints(List().Handle(), Handle(), &origin, 1);
     int x = origin.x;
-    for (const HeaderSort& header : kHeaderSorts) {
-        const int width = kColumnWidths[header.column];
-        if (HWND control = GetDlgItem(Handle(), header.id))
-            SetWindowPos(control, nullptr, x, kHeaderY, width, kHeaderHeight, SWP_NOZORDER | SWP_NOACTIVATE);
-        x += width;
+    for (const SurveyColumn& column : kColumns) {
+        if (HWND control = GetDlgItem(Handle(), column.headerId))
+            SetWindowPos(control, nullptr, x, kHeaderY, column.width, kHeaderHeight, SWP_NOZORDER | SWP_NOACTIVATE);
+        x += column.width;
     }
 }
 
@@ -131,62 +90,11 @@ void CAvailableNetworksPage::EnableSurveyControls(bool enable) {
     for (int id : kSurveyControls) EnableItem(id, enable);
 }
 
-void CAvailableNetworksPage::StartScan() {
-    list_.MySetGridLines(false);
-    list_.MySetStandardCursor(kArrowCursor);
-    list_.MyDeleteAllItems();
-    ShowItem(IDC_NETWORKS_ANIMATION, true);
-    if (!animation_.IsPlaying() && animation_.Load(IDR_GIF_SCANNING, "Gif")) animation_.Draw();
-    // The list read when the timer fires is the driver's last completed scan: ask for one now,
-    // or the first list after a start is whatever the driver had before (nothing at all).
-    ScanSiteInfo();
-    StartTimer(TIMER_SURVEY_SCAN, 5000);
-    scanPending_ = true;
-}
-
 bool CAvailableNetworksPage::OnTimer(UINT_PTR id) {
     if (id != TIMER_SURVEY_SCAN) return false;
-    FinishScan();
+    // The Site Survey's list shows the same scan.
+    if (list_.FinishScan()) Host().RefillSiteSurvey();
     return true;
-}
-
-void CAvailableNetworksPage::FinishScan() {
-    AppState& state = Host().State();
-    state.currentSurvey = nullptr;
-    if (ScanSiteInfo() == 0) {
-        state.currentSurvey = scan_.data();
-        GetSiteInfo(scan_.data(), uint32_t(scan_.size()));
-        animation_.Stop();
-        ShowItem(IDC_NETWORKS_ANIMATION, false);
-        FillList();
-    }
-    StopTimer(TIMER_SURVEY_SCAN);
-    scanPending_ = false;
-}
-
-void CAvailableNetworksPage::FillList() {
-    // Every scan buffer of the monitor has this page's size.
-    uint8_t* survey = const_cast<uint8_t*>(Host().State().currentSurvey.load());
-    if (!survey) return;
-    list_.MySetGridLines(true);
-    list_.MySetCursor(IDCUR_HAND);
-    scan::LimitEntryCount(survey, WIFIAPI_SCAN_BUFFER_SIZE);
-    const scan::ScanList networks(survey, WIFIAPI_SCAN_BUFFER_SIZE);
-    if (networks.declaredCount() == 0) return;
-    list_.MyDeleteAllItems();
-    int index = 0;
-    for (const scan::Entry& entry : networks) {
-        const int i = index++;
-        if (entry.ssid.empty()) continue;
-        const std::string ssid(entry.ssid);
-        const int row = list_.MyInsertItem(i, ssid.c_str(), "", survey::RowIcon(entry), -1);
-        if (row < 0) continue;
-        list_.MySetItemText(row, 1, scan::ChannelText(entry).c_str(), -1, 1);
-        list_.MySetItemText(row, 2, scan::SignalText(entry.rssi).c_str(), -1, 1);
-        list_.MySetItemText(row, 3, editor::NetworkSecurityText(entry).c_str(), -1, 1);
-        list_.MySetItemText(row, 4, scan::MacText(entry.mac).c_str(), -1, -1);
-    }
-    Host().RefillSiteSurvey();
 }
 
 bool CAvailableNetworksPage::OnPageCommand(int id, int code, HWND control) {
@@ -197,7 +105,7 @@ bool CAvailableNetworksPage::OnPageCommand(int id, int code, HWND control) {
         TakeSelectedNetwork();
         return true;
     case IDC_NETWORKS_REFRESH:
-        StartScan();
+        list_.Refresh();
         return true;
     case IDC_NETWORKS_MANUAL:
         ManualSetup();
@@ -206,14 +114,8 @@ bool CAvailableNetworksPage::OnPageCommand(int id, int code, HWND control) {
         Exit();
         return true;
     default:
-        break;
+        return list_.SortByHeader(id);
     }
-    for (const HeaderSort& header : kHeaderSorts) {
-        if (header.id != id) continue;
-        SortBy(header.column);
-        return true;
-    }
-    return false;
 }
 
 bool CAvailableNetworksPage::OnNotify(NMHDR* header, LRESULT& result) {
@@ -223,26 +125,15 @@ bool CAvailableNetworksPage::OnNotify(NMHDR* header, LRESULT& result) {
     return true;
 }
 
-void CAvailableNetworksPage::SortBy(int column) {
-    const HeaderSort& header = kHeaderSorts[column];
-    list_.Sort(column, ascending_[size_t(column)], header.numeric);
-    ascending_[size_t(column)] = !ascending_[size_t(column)];
-}
-
 void CAvailableNetworksPage::TakeSelectedNetwork() {
     if (CSkinStatic* connect = Button(IDC_NETWORKS_CONNECT)) connect->Reset();
-    const int row = list_.SelectedRow();
+    const int row = List().SelectedRow();
     if (row < 0) return;
     WLAN_PROFILE& record = Record();
-    const uint8_t* survey = Host().State().currentSurvey.load();
-    const std::string ssid = list_.MyGetItemText(row, 0), channel = list_.MyGetItemText(row, 1),
-                      signal = list_.MyGetItemText(row, 2);
-    const survey::Lookup lookup = survey ? survey::FillForConnect(survey, WIFIAPI_SCAN_BUFFER_SIZE,
-                                                                  {ssid, channel, signal}, record)
-                                         : survey::Lookup::NoEntry;
+    const survey::Lookup lookup = list_.FillForConnect(row, record);
     if (lookup == survey::Lookup::NoEntry) {
-        // Scanned again since the list was filled: show what is in range now.
-        FillList();
+        // Scanned again since the list was filled: show what is in range now, here and on the Site Survey.
+        if (list_.Rebuild()) Host().RefillSiteSurvey();
         return;
     }
     if (lookup == survey::Lookup::Enterprise) {
@@ -252,21 +143,19 @@ void CAvailableNetworksPage::TakeSelectedNetwork() {
     // WPA with AES stays WPA-Personal here, as the network announces it; a network that announces
     // WPA2 alone gets WPA2-Personal, the only kind that can connect to it.
     if (record.SecurityMode == 2) {
-        const scan::ScanList networks(survey, WIFIAPI_SCAN_BUFFER_SIZE);
-        const auto entry = scan::FindEntry(networks, ssid, channel, signal);
+        const auto entry = list_.EntryOf(row);
         if (entry && editor::AnnouncesWpa2Only(*entry)) record.SecurityMode = 4;
     }
     if (!AskNetworkKey(Host(), record)) return;
     // The key dialogs showed the monitor window again.
     editor::ClearForSurveyConnect(record);
     if (!WriteProfileOrSay(Handle(), record)) return;
-    StopTimer(TIMER_SURVEY_SCAN);
+    list_.CancelScan();
     Forward(std::make_unique<CProfileDonePage>(Host(), record, true), 1);
 }
 
 void CAvailableNetworksPage::ManualSetup() {
-    StopTimer(TIMER_SURVEY_SCAN);
-    scanPending_ = false;
+    list_.CancelScan();
     Forward(std::make_unique<CIpSettingsPage>(Host(), Record()), 0);
 }
 
@@ -274,8 +163,8 @@ void CAvailableNetworksPage::OnShownAgain() {
     // Back from the IP settings page: the list is usable again and scans when it is empty.
     if (Host().State().adapterBound.load() != 1) return;
     for (int id : {IDC_NETWORKS_CONNECT, IDC_NETWORKS_REFRESH, IDC_NETWORKS_LIST}) EnableItem(id, true);
-    list_.MySetBackColor(RGB(255, 255, 255));
-    if (list_.ItemCount() == 0) StartScan();
+    List().MySetBackColor(RGB(255, 255, 255));
+    if (List().ItemCount() == 0) list_.Refresh();
 }
 
 void CAvailableNetworksPage::Exit() {
@@ -285,7 +174,7 @@ void CAvailableNetworksPage::Exit() {
         host.HideProgram();
         return;
     }
-    StopTimer(TIMER_SURVEY_SCAN);
+    list_.CancelScan();
     host.CloseEditor();
     host.SetWindowBackground(host.State().adapterBound.load() == 1 ? IDB_BG_ACTIVE : IDB_BG_INACTIVE);
     host.SwitchTab(IDD_PROFILES);
@@ -294,15 +183,11 @@ void CAvailableNetworksPage::Exit() {
 void CAvailableNetworksPage::OnAdapterUsable(bool usable) {
     EnableSurveyControls(usable);
     if (usable) {
-        list_.MySetBackColor(RGB(255, 255, 255));
-        StartScan();
-        return;
+        List().MySetBackColor(RGB(255, 255, 255));
+        list_.Refresh();
+    } else {
+        list_.Reset();
     }
-    animation_.Stop();
-    ShowItem(IDC_NETWORKS_ANIMATION, false);
-    list_.MyDeleteAllItems();
-    list_.MySetGridLines(true);
-    list_.MySetStandardCursor(kArrowCursor);
 }
 
 std::unique_ptr<CEditorPage> MakeAvailableNetworksPage(IMonitorHost& host, WLAN_PROFILE& record, bool firstRun) {

@@ -3,27 +3,22 @@
 #pragma once
 
 #include <windows.h>
-#include <commctrl.h>
 
-#include <array>
-#include <cstdint>
 #include <memory>
 
 #include "monitor/editor/EditorPage.h"
-#include "monitor/skin/PictureEx.h"
-#include "monitor/skin/TarnoListCtrl.h"
+#include "monitor/survey/SurveyList.h"
 
 class CAvailableNetworksPage : public CEditorPage {
 public:
     // `firstRun`: opened by the monitor window's first-run setup, whose Exit hides the program.
     CAvailableNetworksPage(IMonitorHost& host, WLAN_PROFILE& record, bool firstRun);
-    ~CAvailableNetworksPage() override;
 
     void OnAdapterUsable(bool usable) override;
 
-    CTarnoListCtrl& List() { return list_; }
-    CPictureEx& Animation() { return animation_; }
-    bool ScanPending() const { return scanPending_; }
+    CTarnoListCtrl& List() { return list_.List(); }
+    CPictureEx& Animation() { return list_.Animation(); }
+    bool ScanPending() const { return list_.ScanPending(); }
     bool FirstRun() const { return firstRun_; }
 
 protected:
@@ -36,23 +31,14 @@ protected:
     bool OnNotify(NMHDR* header, LRESULT& result) override;
 
 private:
-    void StartScan();
-    void FinishScan();
-    void FillList();
     void TakeSelectedNetwork();
     void ManualSetup();
     void Exit();
-    void SortBy(int header);
     void PlaceHeaders();
     void EnableSurveyControls(bool enable);
 
     bool firstRun_;
-    bool scanPending_ = false;
-    std::array<uint8_t, WIFIAPI_SCAN_BUFFER_SIZE> scan_{};  // the application's survey points here after a scan
-    std::array<bool, 5> ascending_{true, true, true, true, true};
-    CTarnoListCtrl list_;
-    CPictureEx animation_;
-    HIMAGELIST rowIcons_ = nullptr;  // owned
+    CSurveyList list_;
 };
 
 // The editor's first page, for the Profiles page (firstRun false) and the first-run setup.

@@ -2,24 +2,20 @@
 // the selected one, and connecting to it.
 #pragma once
 
-#include <commctrl.h>
-
 #include <cstdint>
 #include <memory>
 
 #include "adapter/wifiapi.h"
-#include "monitor/pages/TabPage.h"
 #include "monitor/host/MonitorHost.h"
+#include "monitor/pages/TabPage.h"
 #include "monitor/res/resource.h"
-#include "monitor/skin/PictureEx.h"
 #include "monitor/skin/SkinStatic.h"
 #include "monitor/skin/TarnoListBox.h"
-#include "monitor/skin/TarnoListCtrl.h"
+#include "monitor/survey/SurveyList.h"
 
 class CSiteSurveyPage : public CTabPage {
 public:
     explicit CSiteSurveyPage(IMonitorHost& host);
-    ~CSiteSurveyPage() override;
 
     // Its tab: the tick runs while it shows; an empty list scans when the adapter can.
     void OnTabShowing() override { StartTick(); }
@@ -33,8 +29,6 @@ public:
     // Clears the list and shows the scanning animation; the scan result is read when timer TIMER_SURVEY_SCAN
     // fires.
     void BeginScan();
-    // Timer TIMER_SURVEY_SCAN: asks again and, when the adapter takes the request, lists its result.
-    void FinishScan();
     // The list from the application's current survey (the frame and the supervisor call this too);
     // the details of no row.
     void FillList();
@@ -42,21 +36,19 @@ public:
     void ShowDetails();
     // Connect (or a double click): the selected network, through its key dialog and the IP question.
     void Connect();
-    // A header click: sorts by column 0, 1 or 2, each column the other way round next time.
-    void SortBy(int column);
     // The adapter cannot be used: controls off, list and details empty, no animation.
     void DisableForUnusableAdapter();
     // The adapter can be used again; `current`: this page is the shown tab, so a scan starts.
     void EnableForUsableAdapter(bool current);
-    bool ListEmpty() const { return list_.ItemCount() == 0; }
+    bool ListEmpty() const { return list_.List().ItemCount() == 0; }
 
-    CTarnoListCtrl& List() { return list_; }
+    CTarnoListCtrl& List() { return list_.List(); }
     CTarnoListBox& Details() { return details_; }
-    CPictureEx& Animation() { return animation_; }
+    CPictureEx& Animation() { return list_.Animation(); }
     // The record the page connects with (the connect worker reads it).
     const WLAN_PROFILE& Record() const { return *record_; }
-    const uint8_t* ScanBuffer() const { return buffer_; }
-    bool ScanPending() const { return scanPending_; }
+    const uint8_t* ScanBuffer() const { return list_.Buffer(); }
+    bool ScanPending() const { return list_.ScanPending(); }
     unsigned Ticks() const { return ticks_; }
 
 protected:
@@ -64,25 +56,18 @@ protected:
     bool OnTimer(UINT_PTR id) override;
     bool OnCommand(int id, int code, HWND control) override;
     bool OnNotify(NMHDR* header, LRESULT& result) override;
-    void OnDestroy() override;
 
 private:
-    void CreateRowIcons();
     void AskAboutStaticAddress();
 
     IMonitorHost& host_;
-    CTarnoListCtrl list_;
+    CSurveyList list_;
     CTarnoListBox details_;
     CSkinStatic refresh_;
     CSkinStatic connect_;
     CSkinStatic headerSsid_;
     CSkinStatic headerChannel_;
     CSkinStatic headerSignal_;
-    CPictureEx animation_;
-    HIMAGELIST rowIcons_ = nullptr;  // owned; the list borrows it
     std::unique_ptr<WLAN_PROFILE> record_;
-    bool ascending_[3] = {true, true, true};
-    bool scanPending_ = false;
     unsigned ticks_ = 0;
-    alignas(4) uint8_t buffer_[WIFIAPI_SCAN_BUFFER_SIZE] = {};
 };

@@ -136,6 +136,40 @@ TEST(SurveyRows, SimulatedEntriesGiveCellsIconsAndSummaries) {
     }
 }
 
+// The cells both survey lists show: the Site Survey's three and the available networks page's five.
+TEST(SurveyRows, EachColumnsCellOfEachKindOfNetwork) {
+    const std::vector<uint8_t> list = TestList();
+    const std::vector<scan::Entry> entries = survey::ListedEntries(list.data(), list.size());
+    const struct {
+        const char* ssid;
+        const char* channel;
+        const char* signal;
+        const char* security;
+        const char* mac;
+    } expected[] = {
+        {"Velmora-Home", "6", "100%", "WPA", "00-14-6C-A1-22-01"},
+        {"Harbour Office", "1", "100%", "WPA", "00-14-6C-A1-22-02"},
+        {"OldMill", "11", "97%", "WEP", "00-14-6C-A1-22-03"},
+        {"Corner Cafe", "3", "0%", "No", "00-14-6C-A1-22-04"},
+        {"Campus-Secure", "9", "0%", "WPA", "00-14-6C-A1-22-05"},
+        {"Lighthouse", "14", "54%", "WPA", "00-14-6C-A1-22-07"},
+        {"PartyLine", "2", "54%", "No", "00-14-6C-A1-22-08"},
+        {"Mixed Mode", "8", "77%", "WPA", "00-14-6C-A1-22-09"},
+        {"Dorm WPA", "10", "77%", "WPA", "00-14-6C-A1-22-0A"},
+        {"Radius WEP", "12", "77%", "WEP", "00-14-6C-A1-22-0B"},
+        {"Five Gig", "14", "77%", "No", "00-14-6C-A1-22-0C"},
+    };
+    ASSERT_EQ(entries.size(), std::size(expected)) << "the entry without an SSID is not listed";
+    for (size_t i = 0; i < entries.size(); ++i) {
+        const auto& e = expected[i];
+        EXPECT_EQ(survey::CellText(survey::Cell::Ssid, entries[i]), e.ssid) << i;
+        EXPECT_EQ(survey::CellText(survey::Cell::Channel, entries[i]), e.channel) << e.ssid;
+        EXPECT_EQ(survey::CellText(survey::Cell::Signal, entries[i]), e.signal) << e.ssid;
+        EXPECT_EQ(survey::CellText(survey::Cell::Security, entries[i]), e.security) << e.ssid;
+        EXPECT_EQ(survey::CellText(survey::Cell::Mac, entries[i]), e.mac) << e.ssid;
+    }
+}
+
 TEST(SurveyRows, DetailsOfEachKindOfNetwork) {
     const std::vector<uint8_t> list = TestList();
     const scan::ScanList entries(list.data(), list.size());

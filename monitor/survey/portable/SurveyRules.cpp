@@ -4,6 +4,8 @@
 #include <cstring>
 #include <optional>
 
+#include "monitor/editor/portable/AvailableNetworks.h"
+
 namespace survey {
 namespace {
 
@@ -48,13 +50,29 @@ std::string RowSummary(const scan::Entry& entry) {
     return text;
 }
 
+std::vector<scan::Entry> ListedEntries(const uint8_t* list, size_t size) {
+    std::vector<scan::Entry> entries;
+    for (const scan::Entry& entry : scan::ScanList(list, size))
+        if (!entry.ssid.empty()) entries.push_back(entry);
+    return entries;
+}
+
+std::string CellText(Cell cell, const scan::Entry& entry) {
+    switch (cell) {
+    case Cell::Ssid: return std::string(entry.ssid);
+    case Cell::Channel: return scan::ChannelText(entry);
+    case Cell::Signal: return scan::SignalText(entry.rssi);
+    case Cell::Security: return editor::NetworkSecurityText(entry);
+    case Cell::Mac: return scan::MacText(entry.mac);
+    }
+    return {};
+}
+
 std::vector<Row> ListRows(const uint8_t* list, size_t size) {
     std::vector<Row> rows;
-    for (const scan::Entry& entry : scan::ScanList(list, size)) {
-        if (entry.ssid.empty()) continue;
-        rows.push_back(
-            {std::string(entry.ssid), scan::ChannelText(entry), scan::SignalText(entry.rssi), RowSummary(entry), RowIcon(entry)});
-    }
+    for (const scan::Entry& entry : ListedEntries(list, size))
+        rows.push_back({CellText(Cell::Ssid, entry), CellText(Cell::Channel, entry), CellText(Cell::Signal, entry),
+                        RowSummary(entry), RowIcon(entry)});
     return rows;
 }
 

@@ -1,4 +1,4 @@
-// SurveyRules.h - the Site Survey list's rows and details, and the record a connect starts from.
+// SurveyRules.h - the survey lists' rows, cells and details, and the record a connect starts from.
 #pragma once
 
 #include <cstddef>
@@ -24,6 +24,18 @@ struct Row {
 Icon RowIcon(const scan::Entry& entry);
 // "\n   SSID:<ssid>   \n   Infrastructure   \n   <security>   \n   MAC:<mac>   \n".
 std::string RowSummary(const scan::Entry& entry);
+// The entries a survey list shows, in buffer order: at most 100, none with an empty SSID.
+std::vector<scan::Entry> ListedEntries(const uint8_t* list, size_t size);
+
+// What a column of a survey list shows of its row's entry.
+enum class Cell {
+    Ssid,      // the SSID up to its first NUL
+    Channel,   // "6", limited to 14
+    Signal,    // "97%"
+    Security,  // the available networks page's "No", "WPA" or "WEP"
+    Mac,       // "00-14-6C-A1-22-33"
+};
+std::string CellText(Cell cell, const scan::Entry& entry);
 // The rows of a survey buffer in buffer order: at most 100 entries, none for an empty SSID.
 std::vector<Row> ListRows(const uint8_t* list, size_t size);
 // The details of an entry: SSID, "Infrastructure" or "Ad Hoc", channel, security, MAC.
