@@ -297,6 +297,11 @@ TEST_F(ProfileStoreTest, DeleteRemovesOnlyALeafProfile) {
 }
 
 TEST_F(ProfileStoreTest, CurrentProfileAndInternetState) {
+    char untouched[128];
+    std::memset(untouched, '?', sizeof untouched);
+    ASSERT_EQ(GetCurrentProfile(untouched), 0) << "no CurProfile yet";
+    EXPECT_EQ(std::count(untouched, untouched + sizeof untouched, '?'), 128) << "the buffer as it was";
+
     WLAN_PROFILE p = Sample("Home");
     ASSERT_EQ(SetCurrentProfile(p.ProfileName), 0);
     StoredValue v = Stored("", "CurProfile");
