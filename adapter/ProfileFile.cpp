@@ -15,9 +15,6 @@ namespace {
 
 using namespace profilefile;
 
-// `name` has passed profile::IsValidName.
-std::string SubkeyPath(const char* name) { return std::string(profile::KeyPath) + "\\" + name; }
-
 // ProfileName belongs to the file itself; an unnamed value is not a profile value.
 bool IsValueKey(const char* name) { return name[0] != 0 && lstrcmpiA(name, NameKey) != 0; }
 
@@ -35,7 +32,7 @@ int32_t __cdecl ExportProfile(const char* profileName, const char* fileName) {
     if (!profile::IsValidName(profileName)) return ERROR_INVALID_NAME;
     // Opened for reading: exporting a name without a subkey must not leave a phantom profile.
     CRegKey key;
-    const LONG rc = key.Open(HKEY_LOCAL_MACHINE, SubkeyPath(profileName).c_str(), KEY_READ);
+    const LONG rc = key.Open(HKEY_LOCAL_MACHINE, profile::SubkeyPath(profileName).c_str(), KEY_READ);
     if (rc != ERROR_SUCCESS) return rc;
 
     // Keys of an earlier export into the same file would mix with this profile's.
@@ -73,9 +70,9 @@ int32_t __cdecl ImportProfile(char* profileName, const char* fileName) {
     // Both open before anything is written, so a failure leaves the registry as it was. Nothing
     // is taken from the template, but callers have always been told an import needs it.
     CRegKey source, target;
-    LONG rc = source.Open(HKEY_LOCAL_MACHINE, SubkeyPath(TemplateProfile).c_str(), KEY_READ);
+    LONG rc = source.Open(HKEY_LOCAL_MACHINE, profile::SubkeyPath(TemplateProfile).c_str(), KEY_READ);
     if (rc != ERROR_SUCCESS) return rc;
-    rc = target.Open(HKEY_LOCAL_MACHINE, SubkeyPath(profileName).c_str(), KEY_ALL_ACCESS);
+    rc = target.Open(HKEY_LOCAL_MACHINE, profile::SubkeyPath(profileName).c_str(), KEY_ALL_ACCESS);
     if (rc != ERROR_SUCCESS) return rc;
 
     // The profile's own values, each checked before any is written: a file with one bad value

@@ -3,6 +3,7 @@
 
 #include <cstdio>
 #include <string>
+#include <string_view>
 
 #include "adapter/ProfileValues.h"
 #include "adapter/RegKey.h"
@@ -13,7 +14,7 @@
 namespace {
 
 std::string SubkeyPath(const char* name) {
-    return std::string(profile::KeyPath) + "\\" + std::string(name, BoundedLength(name, profile::NameWidth));
+    return profile::SubkeyPath(std::string_view(name, BoundedLength(name, profile::NameWidth)));
 }
 
 bool Applies(const profile::ValueSpec& entry, const WLAN_PROFILE& p) { return !entry.staticOnly || p.DhcpEnabled == 0; }

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "adapter/RegKey.h"
+#include "adapter/StoredProfiles.h"
 #include "adapter/portable/Bytes.h"
 #include "adapter/portable/Ndis.h"
 #include "adapter/portable/ProfileFileText.h"
@@ -71,13 +72,6 @@ bool LoadProfile(const std::string& name, WLAN_PROFILE& profile, int& exitCode) 
     if (rc == 0) return true;
     exitCode = Fail("no stored profile named " + Quoted(name) + " (" + ResultText(rc) + ")");
     return false;
-}
-
-std::string SubkeyPath(const std::string& name) { return std::string(profile::KeyPath) + "\\" + name; }
-
-bool ProfileExists(const std::string& name) {
-    CRegKey key;
-    return key.Open(HKEY_LOCAL_MACHINE, SubkeyPath(name).c_str(), KEY_READ) == ERROR_SUCCESS;
 }
 
 std::string CurrentProfile() {
@@ -196,19 +190,9 @@ int DisconnectCommand() {
 }
 
 int Profiles() {
-    CRegKey key;
-    if (key.Open(HKEY_LOCAL_MACHINE, profile::KeyPath, KEY_READ) != ERROR_SUCCESS) {
-        Out("No profiles stored.\n");
-        return ExitSuccess;
-    }
-    std::vector<std::string> names;
-    for (DWORD index = 0;; ++index) {
-        char name[profile::NameWidth] = {};
-        DWORD length = sizeof name;
-        const LONG rc = RegEnumKeyExA(key.get(), index, name, &length, nullptr, nullptr, nullptr, nullptr);
-        if (rc == ERROR_NO_MORE_ITEMS) break;
-        if (rc == ERROR_SUCCESS) names.emplace_back(name, length);  // longer names cannot be profiles
-    }
+    std::vector<std::string> names = profile::StoredNames().value_or(std::vector<std::string>{});
+    // A name the record cannot hold is no profile.
+    std::erase_if(names, [](const std::string& name) { return !profile::IsValidName(name.c_str()); });
     std::sort(names.begin(), names.end());
     Out(names.empty() ? std::string("No profiles stored.\n") : FormatProfileList(names, CurrentProfile()));
     return ExitSuccess;
@@ -224,7 +208,7 @@ int Show(const Command& command) {
 
 int Add(Command& command) {
     const std::string& name = command.profile;
-    if (ProfileExists(name) && !command.replace)
+    if (profile::Exists(name) && !command.replace)
         return Fail("a profile named " + Quoted(name) + " is stored: add --replace to overwrite it");
     WLAN_PROFILE& p = command.added;
     const SecretKind kind = SecretNeeded(command.add);
@@ -246,7 +230,7 @@ int Add(Command& command) {
 
 int Delete(const Command& command) {
     const std::string& name = command.profile;
-    if (!ProfileExists(name)) return Fail("no stored profile named " + Quoted(name));
+    if (!profile::Exists(name)) return Fail("no stored profile named " + Quoted(name));
     if (CurrentProfile() == name)
         return Fail(Quoted(name) + " is the current profile: make another current first (wifictl use PROFILE)");
     const int32_t rc = DeleteProfile(name.c_str());
@@ -295,20 +279,20 @@ int Import(const Command& command) {
     if (!profile::IsCreatableName(name))
         return Fail(PrintableText(file) + " names the profile " + Quoted(name) +
                     ", which cannot be used: " + profile::CreatableNameRule);
-    if (!ProfileExists(profilefile::TemplateProfile))
+    if (!profile::Exists(profilefile::TemplateProfile))
         return Fail("the stored profile \"Default\" is needed: an import runs only where it exists");
-    const bool exists = ProfileExists(name);
+    const bool exists = profile::Exists(name);
     if (exists && !command.replace)
         return Fail("a profile named " + Quoted(name) + " is stored: add --replace to overwrite it");
     // The library imports only into an existing profile: a new one gets its subkey first.
     bool made = false;
     if (!exists) {
         CRegKey key;
-        made = key.Create(HKEY_LOCAL_MACHINE, SubkeyPath(name).c_str(), KEY_ALL_ACCESS) == ERROR_SUCCESS;
+        made = key.Create(HKEY_LOCAL_MACHINE, profile::SubkeyPath(name).c_str(), KEY_ALL_ACCESS) == ERROR_SUCCESS;
     }
     char imported[profile::NameWidth] = {};
     const int32_t rc = ImportProfile(imported, file.c_str());
-    if (rc != 0 && made) RegDeleteKeyA(HKEY_LOCAL_MACHINE, SubkeyPath(name).c_str());
+    if (rc != 0 && made) RegDeleteKeyA(HKEY_LOCAL_MACHINE, profile::SubkeyPath(name).c_str());
     switch (rc) {
     case 0:
         Out("Imported profile " + Quoted(imported) + ".\n");

@@ -67,6 +67,8 @@ constexpr ValueSpec kValues[] = {
 
 std::span<const ValueSpec> Values() { return kValues; }
 
+std::string SubkeyPath(std::string_view name) { return std::string(KeyPath) + "\\" + std::string(name); }
+
 bool IsValidName(const char* name, size_t width) {
     if (name == nullptr) return false;
     const size_t length = BoundedLength(name, width);

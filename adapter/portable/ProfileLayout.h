@@ -4,12 +4,14 @@
 #include <cstddef>
 #include <cstdint>
 #include <span>
+#include <string>
 #include <string_view>
 
 #include "adapter/wifiapi.h"
 
 namespace profile {
 
+// Under HKEY_LOCAL_MACHINE: one subkey per profile, named by the profile.
 inline constexpr const char* KeyPath = "SOFTWARE\\Velmora\\Profile\\WPROFILE";
 inline constexpr const char* CurrentValue = "CurProfile";
 inline constexpr const char* InternetStateValue = "InternetState";
@@ -38,6 +40,9 @@ struct ValueSpec {
 
 // The values of a profile subkey in the order they are written.
 std::span<const ValueSpec> Values();
+
+// The path of the profile's subkey under HKEY_LOCAL_MACHINE.
+std::string SubkeyPath(std::string_view name);
 
 // The names of the subkeys must not nest: no backslash, not empty, NUL within the field.
 // Enough to read, write, export or delete a stored profile whatever made it.

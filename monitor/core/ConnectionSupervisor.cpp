@@ -4,7 +4,7 @@
 #include <chrono>
 #include <cstring>
 
-#include "adapter/RegKey.h"
+#include "adapter/StoredProfiles.h"
 #include "adapter/portable/AdhocDecision.h"
 #include "monitor/core/MonitorWindow.h"
 #include "monitor/core/Platform.h"
@@ -106,19 +106,15 @@ int32_t CConnectionSupervisor::StartupBind() {
     }
     WLAN_PROFILE& profile = *currentProfile_;
 
-    // Read access is enough: a user who may not write HKEY_LOCAL_MACHINE still gets the profile.
-    CRegKey key;
-    if (key.Open(HKEY_LOCAL_MACHINE, texts::ProfileKey, KEY_READ) != ERROR_SUCCESS) return 0;
-    char name[sizeof profile.ProfileName] = {};
-    DWORD size = sizeof name;
-    if (key.Query(texts::CurrentProfileValue, name, size) != ERROR_SUCCESS) return 0;
-    // A value of 128 bytes without its NUL is cut to keep ProfileName a text.
-    const size_t length = size < sizeof name ? size : sizeof name - 1;
+    // GetCurrentProfile leaves the buffer as it was when CurProfile is missing and ends what it read
+    // within the buffer: one still without a NUL tells no current profile from an empty name.
+    char name[sizeof profile.ProfileName];
+    std::memset(name, '?', sizeof name);
+    if (GetCurrentProfile(name) != 0 || !std::memchr(name, 0, sizeof name)) return 0;
+    const size_t length = std::strlen(name);
     std::memcpy(profile.ProfileName, name, length);
-    profile.ProfileName[length] = '\0';
-
-    CRegKey subkey;
-    if (subkey.Open(key.get(), profile.ProfileName, KEY_READ) != ERROR_SUCCESS) return 0;
+    std::memset(profile.ProfileName + length, 0, sizeof profile.ProfileName - length);
+    if (!profile::Exists(profile.ProfileName)) return 0;
     // Cleared but for the name: after a rebind, a value this profile lacks (or stores with another
     // type) must not come from the profile read before.
     WLAN_PROFILE fresh{};

@@ -4,8 +4,8 @@
 #include <cstring>
 
 #include "adapter/RegKey.h"
+#include "adapter/portable/ProfileLayout.h"
 #include "monitor/core/Platform.h"
-#include "monitor/core/portable/MonitorTexts.h"
 
 CPinger::~CPinger() {
     if (socket_ != INVALID_SOCKET) closesocket(socket_);
@@ -107,9 +107,9 @@ DWORD CInternetProbe::Run() {
         result = pinger.Probe(monitor_platform::Current().probeHost, TimeoutMs);
 
         CRegKey key;
-        if (key.Open(HKEY_LOCAL_MACHINE, texts::ProfileKey, KEY_ALL_ACCESS) == ERROR_SUCCESS ||
-            key.Create(HKEY_LOCAL_MACHINE, texts::ProfileKey, KEY_ALL_ACCESS) == ERROR_SUCCESS) {
-            key.SetDword(texts::InternetStateValue, DWORD(result));
+        if (key.Open(HKEY_LOCAL_MACHINE, profile::KeyPath, KEY_ALL_ACCESS) == ERROR_SUCCESS ||
+            key.Create(HKEY_LOCAL_MACHINE, profile::KeyPath, KEY_ALL_ACCESS) == ERROR_SUCCESS) {
+            key.SetDword(profile::InternetStateValue, DWORD(result));
         }
         threadId_ = 0;
         internetState_ = result;

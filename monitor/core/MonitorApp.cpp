@@ -4,6 +4,8 @@
 #include <atomic>
 
 #include "adapter/RegKey.h"
+#include "adapter/StoredProfiles.h"
+#include "adapter/portable/ProfileNames.h"
 #include "monitor/core/portable/MonitorTexts.h"
 
 namespace {
@@ -60,10 +62,7 @@ bool CMonitorApp::InitInstance() {
 
 void CMonitorApp::ReadInstallerMarks() {
     // Reading needs no write access: a user who may only read HKEY_LOCAL_MACHINE is not on a first run.
-    CRegKey defaultProfile;
-    if (defaultProfile.Open(HKEY_LOCAL_MACHINE, texts::DefaultProfileKey, KEY_READ) != ERROR_SUCCESS) {
-        state_.defaultProfilePresent = 0;
-    }
+    if (!profile::Exists(profiles::DefaultProfileName)) state_.defaultProfilePresent = 0;
     CRegKey install;
     if (install.Open(HKEY_LOCAL_MACHINE, texts::InstallKey, KEY_READ) != ERROR_SUCCESS) return;
     DWORD firstStart = 0;

@@ -2,12 +2,12 @@
 #include "monitor/core/NotificationChoice.h"
 
 #include "adapter/RegKey.h"
+#include "adapter/portable/ProfileLayout.h"
 #include "monitor/core/portable/LinkNotices.h"
-#include "monitor/core/portable/MonitorTexts.h"
 
 bool ReadNotificationChoice() {
     CRegKey key;
-    if (key.Open(HKEY_LOCAL_MACHINE, texts::ProfileKey, KEY_READ) != ERROR_SUCCESS) {
+    if (key.Open(HKEY_LOCAL_MACHINE, profile::KeyPath, KEY_READ) != ERROR_SUCCESS) {
         return notice::ChoiceFromStored(false, false, 0);
     }
     DWORD value = 0, type = REG_NONE, size = sizeof value;
@@ -19,6 +19,6 @@ bool ReadNotificationChoice() {
 
 bool StoreNotificationChoice(bool on) {
     CRegKey key;
-    if (key.Create(HKEY_LOCAL_MACHINE, texts::ProfileKey, KEY_SET_VALUE) != ERROR_SUCCESS) return false;
+    if (key.Create(HKEY_LOCAL_MACHINE, profile::KeyPath, KEY_SET_VALUE) != ERROR_SUCCESS) return false;
     return key.SetDword(notice::ChoiceValue, on ? 1 : 0) == ERROR_SUCCESS;
 }

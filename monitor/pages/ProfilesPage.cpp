@@ -8,6 +8,7 @@
 
 #include "adapter/ProfileValues.h"
 #include "adapter/RegKey.h"
+#include "adapter/StoredProfiles.h"
 #include "adapter/portable/ProfileLayout.h"
 #include "monitor/core/AppState.h"
 #include "monitor/pages/DeleteProfileDlg.h"
@@ -56,13 +57,6 @@ constexpr UINT WM_LIST_KEY_HANDLED = WM_APP + 0x30;
 
 // The registry editor usually ends within a tenth of a second; the page looks this often.
 constexpr UINT kTransferPollMs = 50;
-
-std::string ProfileSubkey(const std::string& stored) { return std::string(profile::KeyPath) + "\\" + stored; }
-
-bool ProfileExists(const std::string& stored) {
-    CRegKey key;
-    return key.Open(HKEY_LOCAL_MACHINE, ProfileSubkey(stored).c_str(), KEY_READ) == ERROR_SUCCESS;
-}
 
 // A name from a checked file in the system's single-byte texts. A "REGEDIT4" file's characters
 // are its bytes already; `lossy` tells that a UTF-16 name has characters the code page lacks.
@@ -214,25 +208,26 @@ void CProfilesPage::Reload() {
     if (!Handle()) return;
     list_.MyDeleteAllItems();
     rowProfiles_.clear();
-    CRegKey key;
-    // Reading needs no more: a user without the right to change the machine's settings still sees the list.
-    if (key.Open(HKEY_LOCAL_MACHINE, profile::KeyPath, KEY_READ) != ERROR_SUCCESS) return;
+    const std::optional<std::vector<std::string>> stored = profile::StoredNames();
+    if (!stored) return;
+    // Not GetCurrentProfile: a value of all 128 bytes without its NUL keeps its last byte here.
     char current[profile::NameWidth + 1] = {};
+    CRegKey key;
     DWORD size = profile::NameWidth;
-    key.Query(profile::CurrentValue, current, size);
+    if (key.Open(HKEY_LOCAL_MACHINE, profile::KeyPath, KEY_READ) == ERROR_SUCCESS)
+        key.Query(profile::CurrentValue, current, size);
 
+    // In the registry's order, also a name no record holds: it shows, but no action reads it.
     const profile::ValueSpec& ssidValue = *profile::FindValue("SSID");
-    for (DWORD i = 0;; ++i) {
-        char name[256] = {};
-        DWORD length = sizeof name;
-        if (RegEnumKeyExA(key.get(), i, name, &length, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS) break;
+    for (const std::string& name : *stored) {
         const int row = list_.MyInsertItem(int(rowProfiles_.size()), profiles::ShownName(name).c_str(), "", 0, -1);
         if (row < 0) continue;
-        rowProfiles_.emplace_back(name);
+        rowProfiles_.push_back(name);
         // Read as ReadProfile reads it, so the list, the details and the editor agree.
         CRegKey subkey;
         WLAN_PROFILE listed{};
-        if (subkey.Open(key.get(), name, KEY_READ) == ERROR_SUCCESS) profile::ReadValue(subkey, ssidValue, listed);
+        if (subkey.Open(HKEY_LOCAL_MACHINE, profile::SubkeyPath(name).c_str(), KEY_READ) == ERROR_SUCCESS)
+            profile::ReadValue(subkey, ssidValue, listed);
         list_.MySetItemText(row, 1, listed.SSID, -1, -1);
     }
     detailsProfile_ = profiles::DetailsProfile(rowProfiles_, current, detailsProfile_);
@@ -370,7 +365,7 @@ void CProfilesPage::Import() {
         return Reload();
     }
     // The registry editor merges into a profile of that name: replacing it is the user's choice.
-    if (ProfileExists(name) && Message(profiles::OverwriteQuestion, MB_YESNO | MB_ICONINFORMATION) != IDYES) {
+    if (profile::Exists(name) && Message(profiles::OverwriteQuestion, MB_YESNO | MB_ICONINFORMATION) != IDYES) {
         CloseHandle(file);
         return Reload();
     }
@@ -424,7 +419,7 @@ void CProfilesPage::FinishTransfer() {
     if (transfer == Transfer::Import) {
         // Rebuilt also when the editor has not ended in time: it shows what is there.
         Reload();
-        if (ended && !ProfileExists(transferProfile_)) Message(profiles::ImportFailed, MB_OK | MB_ICONWARNING);
+        if (ended && !profile::Exists(transferProfile_)) Message(profiles::ImportFailed, MB_OK | MB_ICONWARNING);
         return;
     }
     // The editor says nothing of its failures: a file it wrote is a file changed since the start.

@@ -20,7 +20,7 @@ using namespace testing_support;
 
 namespace {
 
-constexpr const char* kAdapter = "Ondaline Notebook Adapter with KZV";
+constexpr const char* kAdapter = WIFIAPI_ADAPTER_XP;
 constexpr const char* kNameFirst = "{5E1A0000-0000-4000-8000-00000000000A}";
 constexpr const char* kNameLast = "{5E1A0000-0000-4000-8000-00000000000B}";
 constexpr const char* kNameOther = "{5E1A0000-0000-4000-8000-00000000000C}";
@@ -165,7 +165,7 @@ protected:
             {"eth0", "{00000001-0000-0000-0000-4E6574446576}", 2, 2, "172.17.0.2", "255.255.0.0", "172.17.0.1", 1,
              {"172.17.0.1"}},
             {kAdapter, kNameFirst, 7, 17, "10.0.0.5", "255.0.0.0", "10.0.0.1", 1, {"10.0.0.1", "8.8.4.4"}},
-            {"Nuvex Networks Polyray (tm) Wireless Adapter", kNameOther, 8, 18, "0.0.0.0", "0.0.0.0", "", 1, {}},
+            {WIFIAPI_ADAPTER_OTHER, kNameOther, 8, 18, "0.0.0.0", "0.0.0.0", "", 1, {}},
             {std::string(kAdapter) + " - Packet Scheduler Miniport", kNameLast, 9, 19, "192.168.7.20",
              "255.255.255.0", "192.168.7.1", 0, {"192.168.7.1"}},
         };

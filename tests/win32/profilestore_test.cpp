@@ -1,10 +1,13 @@
 // Profiles in Wine's registry: round trips, the stored form, hostile stored values, the current profile.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "adapter/StoredProfiles.h"
 #include "adapter/portable/Bytes.h"
 #include "adapter/portable/ProfileLayout.h"
 #include "adapter/wifiapi.h"
@@ -294,6 +297,11 @@ TEST_F(ProfileStoreTest, DeleteRemovesOnlyALeafProfile) {
 }
 
 TEST_F(ProfileStoreTest, CurrentProfileAndInternetState) {
+    char untouched[128];
+    std::memset(untouched, '?', sizeof untouched);
+    ASSERT_EQ(GetCurrentProfile(untouched), 0) << "no CurProfile yet";
+    EXPECT_EQ(std::count(untouched, untouched + sizeof untouched, '?'), 128) << "the buffer as it was";
+
     WLAN_PROFILE p = Sample("Home");
     ASSERT_EQ(SetCurrentProfile(p.ProfileName), 0);
     StoredValue v = Stored("", "CurProfile");
@@ -324,4 +332,30 @@ TEST_F(ProfileStoreTest, CurrentProfileAndInternetState) {
     EXPECT_EQ(GetCurrentProfile(name), 1);
     EXPECT_STREQ(name, "kept");
     EXPECT_EQ(IsInternetOk(), 1);
+}
+
+TEST_F(ProfileStoreTest, StoredNamesAreEverySubkeyAndExistsFindsOne) {
+    EXPECT_EQ(profile::StoredNames(), std::vector<std::string>{}) << "no profiles";
+    const std::string longName(130, 'L');  // listed, though no record holds it
+    for (const std::string& name : {std::string("Home"), std::string("!Office"), std::string("(Default Site Profile)"),
+                                    std::string("b"), std::string("A"), longName})
+        Put(name, "SSID", REG_SZ, "x", 2);
+    Put("", "CurProfile", REG_SZ, "Gone", 5);  // values are no profiles
+    Put("Home\\Inner", "x", REG_DWORD, "\1\0\0\0", 4);
+
+    std::optional<std::vector<std::string>> names = profile::StoredNames();
+    ASSERT_TRUE(names);
+    std::sort(names->begin(), names->end());  // the registry's own order is its business
+    EXPECT_EQ(*names, (std::vector<std::string>{"!Office", "(Default Site Profile)", "A", "Home", longName, "b"}));
+
+    const struct {
+        std::string name;
+        bool exists;
+    } cases[] = {{"Home", true}, {"(Default Site Profile)", true}, {longName, true}, {"home", true},
+                 {"Gone", false}, {"Hom", false}, {"CurProfile", false}};
+    for (const auto& c : cases) EXPECT_EQ(profile::Exists(c.name), c.exists) << c.name;
+
+    DeleteTree(kKey.c_str());
+    EXPECT_FALSE(profile::StoredNames()) << "no profile key";
+    EXPECT_FALSE(profile::Exists("Home"));
 }

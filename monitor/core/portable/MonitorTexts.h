@@ -3,6 +3,8 @@
 
 #include <cstdint>
 
+#include "adapter/wifiapi.h"
+
 namespace texts {
 
 inline constexpr const char* InstanceMutex = "Velmora Wireless Network Monitor";
@@ -13,16 +15,9 @@ inline constexpr const char* TaskbarCreatedMessage = "TaskbarCreated";
 inline constexpr const char* OutsideCloseTitle = "ACUClose";
 inline constexpr const char* AboutTitle = "About Wireless Network Monitor";
 
-inline constexpr const char* ProfileKey = "SOFTWARE\\Velmora\\Profile\\WPROFILE";
-inline constexpr const char* DefaultProfileKey = "SOFTWARE\\Velmora\\Profile\\WPROFILE\\(Default Site Profile)";
 inline constexpr const char* InstallKey = "SOFTWARE\\Dorvan-Velmora LLC\\Install Progress";
 inline constexpr const char* FirstStartValue = "FStart";
-inline constexpr const char* CurrentProfileValue = "CurProfile";
-inline constexpr const char* InternetStateValue = "InternetState";
 
-// The adapter as the system's adapter list names it, by Windows version.
-inline constexpr const char* AdapterDescriptionXp = "Ondaline Notebook Adapter with KZV";
-inline constexpr const char* AdapterDescriptionOther = "Nuvex Networks Polyray (tm) Wireless Adapter";
 inline constexpr const char* HardwareId = "pci\\\\ven_1e5a&dev_0002&subsys_00372914";
 
 inline constexpr const char* AskSwitchToMonitor =
@@ -36,9 +31,8 @@ inline constexpr const char* MenuUseZeroConfig = "Use Windows XP Wireless Config
 inline constexpr const char* MenuUseMonitor = "Use Velmora Wireless Network Monitor";
 inline constexpr const char* MenuTurnOff = "Turn Monitor off";
 
-inline const char* AdapterDescription(bool windowsXp) {
-    return windowsXp ? AdapterDescriptionXp : AdapterDescriptionOther;
-}
+// The adapter as the system's adapter list names it, by Windows version.
+inline const char* AdapterDescription(bool windowsXp) { return windowsXp ? WIFIAPI_ADAPTER_XP : WIFIAPI_ADAPTER_OTHER; }
 
 inline bool IsWindowsXp(uint32_t major, uint32_t minor) { return major == 5 && minor == 1; }
 

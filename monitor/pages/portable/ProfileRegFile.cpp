@@ -6,6 +6,7 @@
 
 #include "adapter/portable/ProfileFileText.h"
 #include "adapter/portable/ProfileLayout.h"
+#include "monitor/pages/portable/RegistryEditorCommands.h"
 
 namespace regfile {
 namespace {
@@ -14,7 +15,6 @@ using Text = std::u16string_view;
 
 constexpr char16_t kHeaderUnicode[] = u"Windows Registry Editor Version 5.00";
 constexpr char16_t kHeaderSingleByte[] = u"REGEDIT4";
-constexpr char16_t kProfileKeyPrefix[] = u"HKEY_LOCAL_MACHINE\\SOFTWARE\\Velmora\\Profile\\WPROFILE\\";
 
 constexpr uint32_t kTypeText = 1;   // REG_SZ
 constexpr uint32_t kTypeDword = 4;  // REG_DWORD
@@ -249,9 +249,9 @@ Fault JudgeValue(const profile::ValueSpec& value, const Data& data) {
 
 // A profile's subkey name: not empty, no deeper key, room for its NUL in the record.
 bool ProfileName(Text key, Text& name) {
-    if (key.size() < std::size(kProfileKeyPrefix) - 1) return false;
-    if (!SameName(key.substr(0, std::size(kProfileKeyPrefix) - 1), Text(kProfileKeyPrefix))) return false;
-    name = key.substr(std::size(kProfileKeyPrefix) - 1);
+    const std::string prefix = profiles::ProfileKeyText("");  // the key an export names, but for the name
+    if (key.size() < prefix.size() || !SameName(key.substr(0, prefix.size()), prefix)) return false;
+    name = key.substr(prefix.size());
     if (name.empty() || name.size() >= profile::NameWidth || name == u"." || name == u"..") return false;
     return name.find(u'\\') == Text::npos;
 }

@@ -6,7 +6,7 @@
 namespace profiles {
 
 std::string ProfileKeyText(std::string_view stored) {
-    return std::string("HKEY_LOCAL_MACHINE\\") + profile::KeyPath + "\\" + std::string(stored);
+    return "HKEY_LOCAL_MACHINE\\" + profile::SubkeyPath(stored);
 }
 
 std::string QuoteArgument(std::string_view argument) {

@@ -7,7 +7,7 @@
 
 namespace profiles {
 
-// "HKEY_LOCAL_MACHINE\SOFTWARE\Velmora\Profile\WPROFILE\<name>", the key an export names.
+// "HKEY_LOCAL_MACHINE\" + profile::SubkeyPath(stored), the key an export names.
 std::string ProfileKeyText(std::string_view stored);
 
 // One argument as the program's command-line parser reads it back whole: in quotes, with

@@ -7,6 +7,8 @@
 
 #include "adapter/DriverLink.h"
 #include "adapter/portable/Ndis.h"
+#include "adapter/portable/ProfileLayout.h"
+#include "adapter/portable/ProfileNames.h"
 #include "monitor/core/portable/MonitorTexts.h"
 #include "monitor/ui/MessageBox.h"
 #include "nvxsim/nvxsim.h"
@@ -182,7 +184,7 @@ void Pump(DWORD ms, const std::function<bool()>& done) {
 }
 
 void ClearRegistry() {
-    testing_support::DeleteTree(texts::ProfileKey);
+    testing_support::DeleteTree(profile::KeyPath);
     testing_support::DeleteTree(texts::InstallKey);
     testing_support::DeleteTree((std::string(ClassKey) + "\\" + InstanceSubkey).c_str());
     testing_support::DeleteTree(ZeroControlKey.c_str());
@@ -206,7 +208,9 @@ void StoreCurrentProfile(const WLAN_PROFILE& profile) {
     ASSERT_EQ(SetCurrentProfile(profile.ProfileName), 0);
 }
 
-void StoreDefaultProfile() { SetValue(texts::DefaultProfileKey, nullptr, 0, nullptr, 0); }
+void StoreDefaultProfile() {
+    SetValue(profile::SubkeyPath(profiles::DefaultProfileName).c_str(), nullptr, 0, nullptr, 0);
+}
 
 WLAN_PROFILE OpenProfile(const char* name, const char* ssid, uint32_t channel) {
     WLAN_PROFILE p{};

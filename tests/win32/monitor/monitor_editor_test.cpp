@@ -13,7 +13,8 @@
 #include <vector>
 
 #include "adapter/portable/Ndis.h"
-#include "monitor/core/portable/MonitorTexts.h"
+#include "adapter/portable/ProfileLayout.h"
+#include "adapter/wifiapi.h"
 #include "monitor/editor/AvailableNetworksPage.h"
 #include "monitor/editor/ProfileSummaryPage.h"
 #include "monitor/ui/portable/AddressOrder.h"
@@ -79,7 +80,7 @@ bool WaitConnected(const char* ssid) {
         AdvanceClock(200);
         uint32_t state = 1;
         NETWORK_STATUS status{};
-        if (GetConnectionStatus(&state) == 0 && state == 0 && GetNetworkStatus(texts::AdapterDescriptionXp, &status) == 0 &&
+        if (GetConnectionStatus(&state) == 0 && state == 0 && GetNetworkStatus(WIFIAPI_ADAPTER_XP, &status) == 0 &&
             std::string(status.Ssid) == ssid)
             return true;
     }
@@ -460,7 +461,7 @@ TEST_F(EditorFixture, SaveWritesTheProfileAndShowsTheFinalPage) {
         EXPECT_EQ(record.EncryptionLevel, 0u) << "the record is what was stored";
         // The values themselves, as the registry holds them.
         HKEY key;
-        ASSERT_EQ(RegOpenKeyExA(HKEY_LOCAL_MACHINE, "SOFTWARE\\Velmora\\Profile\\WPROFILE\\Office", 0, KEY_READ, &key),
+        ASSERT_EQ(RegOpenKeyExA(HKEY_LOCAL_MACHINE, profile::SubkeyPath("Office").c_str(), 0, KEY_READ, &key),
                   ERROR_SUCCESS);
         char ssid[64] = {};
         DWORD type = 0, size = sizeof ssid;

@@ -11,6 +11,8 @@
 #include <vector>
 
 #include "adapter/portable/Ndis.h"
+#include "adapter/portable/ProfileLayout.h"
+#include "adapter/portable/ProfileNames.h"
 #include "monitor/core/MonitorApp.h"
 #include "monitor/core/TrayIcon.h"
 #include "monitor/core/portable/MonitorTexts.h"
@@ -624,11 +626,12 @@ TEST_F(FrameTest, ReadingTheRegistryNeedsNoWriteAccess) {
     LoadScenario(Scenario(-50));
     StoreCurrentProfile(OpenProfile("Boundary", "Boundary"));
     SetFirstStart(0);
-    const std::string profileKey = std::string(texts::ProfileKey) + "\\Boundary";
-    ReadOnlyKey profiles(texts::ProfileKey), profile(profileKey.c_str()), defaultProfile(texts::DefaultProfileKey),
+    const std::string profileKey = std::string(profile::KeyPath) + "\\Boundary";
+    const std::string defaultKey = profile::SubkeyPath(profiles::DefaultProfileName);
+    ReadOnlyKey profiles(profile::KeyPath), boundary(profileKey.c_str()), defaultProfile(defaultKey.c_str()),
         install(texts::InstallKey);
     HKEY probe;
-    ASSERT_EQ(RegOpenKeyExA(HKEY_LOCAL_MACHINE, texts::ProfileKey, 0, KEY_ALL_ACCESS, &probe), ERROR_ACCESS_DENIED)
+    ASSERT_EQ(RegOpenKeyExA(HKEY_LOCAL_MACHINE, profile::KeyPath, 0, KEY_ALL_ACCESS, &probe), ERROR_ACCESS_DENIED)
         << "the keys are read-only for this test";
 
     WindowCalls calls;
@@ -681,7 +684,7 @@ namespace {
 // The balloons choice as a test stores it under the profile key; type REG_NONE removes it.
 void StoreChoiceValue(DWORD type, const std::vector<BYTE>& data) {
     HKEY key;
-    ASSERT_EQ(RegCreateKeyExA(HKEY_LOCAL_MACHINE, texts::ProfileKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
+    ASSERT_EQ(RegCreateKeyExA(HKEY_LOCAL_MACHINE, profile::KeyPath, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
                               nullptr),
               ERROR_SUCCESS);
     if (type == REG_NONE) {
@@ -695,7 +698,7 @@ void StoreChoiceValue(DWORD type, const std::vector<BYTE>& data) {
 // The stored REG_DWORD, or -1 when there is none.
 int64_t StoredChoice() {
     HKEY key;
-    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, texts::ProfileKey, 0, KEY_READ, &key) != ERROR_SUCCESS) return -1;
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, profile::KeyPath, 0, KEY_READ, &key) != ERROR_SUCCESS) return -1;
     DWORD value = 0, type = 0, size = sizeof value;
     const LONG rc = RegQueryValueExA(key, "Notifications", nullptr, &type, reinterpret_cast<BYTE*>(&value), &size);
     RegCloseKey(key);
@@ -901,7 +904,7 @@ TEST_F(FrameTest, NotificationsItemIsLastAndItsCheckFollowsTheStoredChoice) {
     WindowCalls calls;
     auto app = Start(calls);
     {
-        ReadOnlyKey profiles(texts::ProfileKey);
+        ReadOnlyKey profiles(profile::KeyPath);
         SendMessageA(Frame(*app), WM_COMMAND, ID_TRAY_NOTIFICATIONS, 0);
         HMENU menu = app->Frame()->BuildTrayMenu();
         EXPECT_FALSE(GetMenuState(GetSubMenu(menu, 0), ID_TRAY_NOTIFICATIONS, MF_BYCOMMAND) & MF_CHECKED);

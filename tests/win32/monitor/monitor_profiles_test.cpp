@@ -20,7 +20,6 @@
 #include <vector>
 
 #include "adapter/portable/ProfileLayout.h"
-#include "monitor/core/portable/MonitorTexts.h"
 #include "monitor/editor/AvailableNetworksPage.h"
 #include "monitor/pages/MonitorDlg.h"
 #include "monitor/pages/ProfileFileDialogs.h"
@@ -359,10 +358,10 @@ TEST_F(ProfilesTest, TheListFindsTheDefaultProfileAndTheCurrentOneByName) {
             std::string details;
             std::vector<std::string> lines;
         } cases[] = {
-            {"no profile key", [] { testing_support::DeleteTree(texts::ProfileKey); }, "", {}, kDefault,
+            {"no profile key", [] { testing_support::DeleteTree(profile::KeyPath); }, "", {}, kDefault,
              {"Ad Hoc", "0 M", "Auto", "Disabled", "Auto"}},  // as before: the details stay
             {"no subkeys",
-             [] { ASSERT_TRUE(testing_support::PutValue(texts::ProfileKey, "CurProfile", REG_SZ, "Home", 5)); }, "", {},
+             [] { ASSERT_TRUE(testing_support::PutValue(profile::KeyPath, "CurProfile", REG_SZ, "Home", 5)); }, "", {},
              kDefault, {"Ad Hoc", "0 M", "Auto", "Disabled", "Auto"}},  // the default profile as far as it reads
             {"the default profile", [] { Store(Profile(kDefault, "Velmora", 0)); }, "",
              {{"Default", "Velmora", false}}, kDefault, defaultLines},
@@ -458,7 +457,7 @@ TEST_F(ProfilesTest, TheInUseProfilesRowIsInSightAndAClickThereOnlySelectsIt) {
 
 TEST_F(ProfilesTest, ValuesOfAnotherTypeAndLongSsidsShowAsEveryReaderTakesThem) {
     Store(Profile("Odd", "Odd", 0));
-    const std::string subkey = std::string(texts::ProfileKey) + "\\Odd";
+    const std::string subkey = std::string(profile::KeyPath) + "\\Odd";
     const std::string ssid33 = std::string(33, 'S') + std::string(7, '\0');
     ASSERT_TRUE(testing_support::PutValue(subkey, "SSID", REG_SZ, ssid33.data(), 40));
     ASSERT_TRUE(testing_support::PutValue(subkey, "TxRate", REG_SZ, "54", 3));
@@ -482,15 +481,15 @@ TEST_F(ProfilesTest, ConnectMakesTheProfileCurrentAndConnectsThroughTheSimulator
     cafe.SecurityMode = 0;
     Store(cafe);
     // A hand-made profile with two values only.
-    ASSERT_TRUE(testing_support::PutValue(std::string(texts::ProfileKey) + "\\Bare", "SSID", REG_SZ, "Corner Cafe", 12));
+    ASSERT_TRUE(testing_support::PutValue(std::string(profile::KeyPath) + "\\Bare", "SSID", REG_SZ, "Corner Cafe", 12));
     const DWORD infrastructure = 1;
-    ASSERT_TRUE(testing_support::PutValue(std::string(texts::ProfileKey) + "\\Bare", "AssociationMode", REG_DWORD,
+    ASSERT_TRUE(testing_support::PutValue(std::string(profile::KeyPath) + "\\Bare", "AssociationMode", REG_DWORD,
                                           &infrastructure, 4));
     auto app = Start();
     OpenAndRun([&](CMonitorDlg& w) {
         // A subkey whose name the record cannot hold is listed but never read under a cut name.
         const std::string tooLong(130, 'L');
-        ASSERT_TRUE(testing_support::PutValue(std::string(texts::ProfileKey) + "\\" + tooLong, "SSID", REG_SZ,
+        ASSERT_TRUE(testing_support::PutValue(std::string(profile::KeyPath) + "\\" + tooLong, "SSID", REG_SZ,
                                               "Corner Cafe", 12));
         CProfilesPage& page = ShowProfiles(w);
         ASSERT_GE(ClickRow(page, tooLong), 0);
@@ -516,7 +515,7 @@ TEST_F(ProfilesTest, ConnectMakesTheProfileCurrentAndConnectsThroughTheSimulator
         uint32_t media = 1;
         EXPECT_EQ(GetConnectionStatus(&media), 0);
         EXPECT_EQ(media, 0u) << "associated with Corner Cafe";
-        testing_support::DeleteTree((std::string(texts::ProfileKey) + "\\" + tooLong).c_str());
+        testing_support::DeleteTree((std::string(profile::KeyPath) + "\\" + tooLong).c_str());
 
         // Edit uses a record of its own: the one the connect worker reads keeps its profile.
         ShowProfiles(w);
@@ -579,7 +578,7 @@ TEST_F(ProfilesTest, DeleteNeverTakesTheDefaultProfileRefusesTheInUseOneAndKeeps
     Store(Profile("Home", "Velmora-Home", 1));
     Store(Profile("Stuck", "Stuck", 0));
     // A profile key with a key of its own cannot be deleted by the profile store.
-    ASSERT_TRUE(testing_support::PutValue(std::string(texts::ProfileKey) + "\\Stuck\\Inner", "x", REG_DWORD, "\0\0\0", 4));
+    ASSERT_TRUE(testing_support::PutValue(std::string(profile::KeyPath) + "\\Stuck\\Inner", "x", REG_DWORD, "\0\0\0", 4));
     auto app = Start();
     OpenAndRun([&](CMonitorDlg& w) {
         std::strcpy(app_->State().inUseProfileName, "Home");
@@ -883,14 +882,14 @@ TEST_F(ProfilesTest, HostileFilesAreRefusedWithWhyAndNothingIsWritten) {
         CProfilesPage& page = ShowProfiles(w);
         const auto before = Rows(page);
         for (const auto& c : cases) {
-            const std::string profiles = Dump(texts::ProfileKey), run = Dump(kRunKey);
+            const std::string profiles = Dump(profile::KeyPath), run = Dump(kRunKey);
             g_dialogs.answer = folder.Write(c.name, c.bytes);
             MessageBoxAnswerer boxes(IDOK);
             Click(page, IDC_PROFILE_IMPORT);
             EXPECT_FALSE(page.RegistryEditorRunning()) << c.name << ": the registry editor never started";
             Pump(100);  // a registry editor started all the same would have merged by now
             EXPECT_EQ(boxes.Texts(), std::vector<std::string>{lead + c.why}) << c.name;
-            EXPECT_EQ(Dump(texts::ProfileKey), profiles) << c.name;
+            EXPECT_EQ(Dump(profile::KeyPath), profiles) << c.name;
             EXPECT_EQ(Dump(kRunKey), run) << c.name;
             EXPECT_EQ(Dump(kElsewhere), "(none)") << c.name;
             EXPECT_EQ(Rows(page), before) << c.name;

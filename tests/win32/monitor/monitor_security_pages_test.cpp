@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "adapter/portable/KeyText.h"
-#include "monitor/core/portable/MonitorTexts.h"
+#include "adapter/wifiapi.h"
 #include "monitor/editor/EapPage.h"
 #include "monitor/editor/ProfileSummaryPage.h"
 #include "monitor/editor/UserCertificates.h"
@@ -80,7 +80,7 @@ bool WaitConnected(const char* ssid) {
         uint32_t state = 1;
         NETWORK_STATUS status{};
         if (GetConnectionStatus(&state) == 0 && state == 0 &&
-            GetNetworkStatus(texts::AdapterDescriptionXp, &status) == 0 && std::string(status.Ssid) == ssid)
+            GetNetworkStatus(WIFIAPI_ADAPTER_XP, &status) == 0 && std::string(status.Ssid) == ssid)
             return true;
     }
     return false;

@@ -47,7 +47,7 @@ DWORD WINAPI TwoAdapters(PIP_ADAPTER_INFO info, PULONG size) {
     }
     std::memset(info, 0, needed);
     const char* names[2] = {"{XP-DESCRIBED}", "{OTHER-DESCRIBED}"};
-    const char* descriptions[2] = {texts::AdapterDescriptionXp, texts::AdapterDescriptionOther};
+    const char* descriptions[2] = {WIFIAPI_ADAPTER_XP, WIFIAPI_ADAPTER_OTHER};
     for (int i = 0; i < 2; ++i) {
         std::strcpy(info[i].AdapterName, names[i]);
         std::strcpy(info[i].Description, descriptions[i]);

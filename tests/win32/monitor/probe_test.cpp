@@ -10,9 +10,9 @@
 #include <string>
 #include <vector>
 
+#include "adapter/portable/ProfileLayout.h"
 #include "monitor/core/InternetProbe.h"
 #include "monitor/core/Platform.h"
-#include "monitor/core/portable/MonitorTexts.h"
 #include "tests/win32/support/TestSupport.h"
 
 namespace {
@@ -38,8 +38,8 @@ private:
 DWORD ReadInternetState() {
     HKEY key;
     DWORD value = 0xDEAD, size = sizeof value;
-    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, texts::ProfileKey, 0, KEY_READ, &key) != ERROR_SUCCESS) return 0xBAD;
-    if (RegQueryValueExA(key, texts::InternetStateValue, nullptr, nullptr, reinterpret_cast<BYTE*>(&value), &size) !=
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, profile::KeyPath, 0, KEY_READ, &key) != ERROR_SUCCESS) return 0xBAD;
+    if (RegQueryValueExA(key, profile::InternetStateValue, nullptr, nullptr, reinterpret_cast<BYTE*>(&value), &size) !=
         ERROR_SUCCESS)
         value = 0xBAD;
     RegCloseKey(key);
@@ -135,7 +135,7 @@ protected:
 
 TEST_F(ProbeTest, ResponderInNamespaceIsReachableAndTheKeyIsCreated) {
     REQUIRE_NETWORK();
-    testing_support::DeleteTree(texts::ProfileKey);
+    testing_support::DeleteTree(profile::KeyPath);
     const Result r = ProbeOnce(responder_);
     EXPECT_EQ(r.state, 1);
     EXPECT_EQ(ReadInternetState(), 1u);
@@ -216,10 +216,10 @@ TEST_F(ProbeTest, UnresolvableNameGivesNotReachable) {
     }
     HKEY key;
     DWORD reachable = 1;
-    ASSERT_EQ(RegCreateKeyExA(HKEY_LOCAL_MACHINE, texts::ProfileKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
+    ASSERT_EQ(RegCreateKeyExA(HKEY_LOCAL_MACHINE, profile::KeyPath, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
                               nullptr),
               ERROR_SUCCESS);
-    RegSetValueExA(key, texts::InternetStateValue, 0, REG_DWORD, reinterpret_cast<BYTE*>(&reachable), 4);
+    RegSetValueExA(key, profile::InternetStateValue, 0, REG_DWORD, reinterpret_cast<BYTE*>(&reachable), 4);
     RegCloseKey(key);
     const Result r = ProbeOnce("no-such-probe-host.invalid");
     EXPECT_EQ(r.state, 0);
