@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "adapter/portable/ProfileKinds.h"
 #include "adapter/portable/ScanList.h"
 #include "monitor/editor/IpSettingsPage.h"
 #include "monitor/editor/ProfileDonePage.h"
@@ -251,10 +252,11 @@ void CAvailableNetworksPage::TakeSelectedNetwork() {
     }
     // WPA with AES stays WPA-Personal here, as the network announces it; a network that announces
     // WPA2 alone gets WPA2-Personal, the only kind that can connect to it.
-    if (record.SecurityMode == 2) {
+    if (profile::SecurityOf(record) == profile::Security::WpaPersonal) {
         const scan::ScanList networks(survey, WIFIAPI_SCAN_BUFFER_SIZE);
         const auto entry = scan::FindEntry(networks, ssid, channel, signal);
-        if (entry && editor::AnnouncesWpa2Only(*entry)) record.SecurityMode = 4;
+        if (entry && editor::AnnouncesWpa2Only(*entry))
+            record.SecurityMode = profile::Stored(profile::Security::Wpa2Personal);
     }
     if (!AskNetworkKey(Host(), record)) return;
     // The key dialogs showed the monitor window again.
