@@ -5,13 +5,15 @@
 #include <cstring>
 
 #include "adapter/portable/Bytes.h"
+#include "adapter/portable/ProfileKinds.h"
 #include "adapter/portable/RadioUnits.h"
 
 namespace connect {
 namespace {
 
+using profile::Security;
+
 constexpr size_t MaxSsid = 32;
-constexpr uint32_t MaxSecurityMode = 6;
 
 // Offsets of the 802.1X credentials record.
 constexpr size_t CredMethod = 4;
@@ -23,22 +25,38 @@ constexpr size_t CredInnerMethod = 268;
 
 struct SecurityOids {
     bool credentials;
-    bool dot1x;
     uint32_t authMode;
     uint32_t encryption;
 };
 
 SecurityOids ForSecurityMode(const WLAN_PROFILE& p) {
     // WPA modes get the key-absent states: the driver enables them once it has keys.
-    const uint32_t wpaEncryption = p.EncryptionLevel == 5 ? ndis::EncTkipKeyAbsent : ndis::EncAesKeyAbsent;
-    switch (p.SecurityMode) {
-    case 2: return {true, false, ndis::AuthWpaPsk, wpaEncryption};
-    case 3: return {true, true, ndis::AuthWpa, wpaEncryption};
-    case 4: return {true, false, ndis::AuthWpa2Psk, wpaEncryption};
-    case 5: return {true, true, ndis::AuthWpa2, wpaEncryption};
-    case 6: return {true, true, ndis::AuthOpen, ndis::EncWepEnabled};
-    default: return {false, false, ndis::AuthOpen, ndis::EncDisabled};
+    const uint32_t wpaEncryption =
+        profile::LevelOf(p) == profile::Level::Tkip ? ndis::EncTkipKeyAbsent : ndis::EncAesKeyAbsent;
+    switch (profile::SecurityOf(p)) {
+    case Security::WpaPersonal: return {true, ndis::AuthWpaPsk, wpaEncryption};
+    case Security::WpaEnterprise: return {true, ndis::AuthWpa, wpaEncryption};
+    case Security::Wpa2Personal: return {true, ndis::AuthWpa2Psk, wpaEncryption};
+    case Security::Wpa2Enterprise: return {true, ndis::AuthWpa2, wpaEncryption};
+    case Security::Radius: return {true, ndis::AuthOpen, ndis::EncWepEnabled};
+    case Security::Disabled:
+    case Security::Wep: break;
     }
+    return {false, ndis::AuthOpen, ndis::EncDisabled};
+}
+
+bool LogsInBy8021x(const WLAN_PROFILE& p) {
+    const profile::SecurityKind* kind = profile::FindKind(p.SecurityMode);
+    return kind && kind->dot1x;
+}
+
+uint32_t WepAuthenticationMode(const WLAN_PROFILE& p) {
+    switch (profile::WepAuthOf(p)) {
+    case profile::WepAuth::Open: return ndis::AuthOpen;
+    case profile::WepAuth::Shared: return ndis::AuthShared;
+    case profile::WepAuth::Auto: return ndis::AuthAuto;
+    }
+    return ndis::AuthOpen;
 }
 
 std::vector<uint8_t> U32Data(uint32_t value) {
@@ -79,25 +97,35 @@ std::array<uint8_t, sizeof(ndis::Ssid)> SsidRecord(const char* text, size_t leng
 std::array<uint8_t, CredentialsSize> CredentialsRecord(const WLAN_PROFILE& p) {
     std::array<uint8_t, CredentialsSize> record{};
     StoreU32(record.data(), uint32_t(CredentialsSize));
-    if (!ForSecurityMode(p).dot1x) {
+    if (!LogsInBy8021x(p)) {
         CopyText(record.data() + 4, CredentialsSize - 4, p.PassPhrase, sizeof p.PassPhrase);
         return record;
     }
-    const uint32_t method = p.EntAuthenType == 1 || p.EntAuthenType == 2 ? p.EntAuthenType : 0;
-    StoreU32(record.data() + CredMethod, method);
+    // The record numbers the methods as EntAuthenType and InnerAuthen do.
+    using profile::EapMethod, profile::InnerMethod;
     CopyText(record.data() + CredIdentity, CredIdentityWidth, p.LoginName, sizeof p.LoginName);
-    if (method == 1) {
+    switch (profile::EapMethodOf(p)) {
+    case EapMethod::Peap: {
+        StoreU32(record.data() + CredMethod, profile::Stored(EapMethod::Peap));
         CopyText(record.data() + CredSecret, CredSecretWidth, p.LoginPassword, sizeof p.LoginPassword);
-        StoreU32(record.data() + CredInnerMethod, p.InnerAuthen == 3 ? 3 : 4);
-    } else if (method == 2) {
+        const bool asNew = profile::InnerMethodOf(p) == InnerMethod::NewProfile;
+        const InnerMethod inner = asNew ? InnerMethod::NewProfile : InnerMethod::MsChapV2;
+        StoreU32(record.data() + CredInnerMethod, profile::Stored(inner));
+        break;
+    }
+    case EapMethod::Tls:
+        StoreU32(record.data() + CredMethod, profile::Stored(EapMethod::Tls));
         CopyText(record.data() + CredSecret, CredSecretWidth, p.UserCertHash, sizeof p.UserCertHash);
+        break;
+    case EapMethod::None:
+        break;  // and any other number: method 0 and no secret
     }
     return record;
 }
 
 std::array<uint8_t, sizeof(ndis::WepKey27)> WepKeyRecord(const WLAN_PROFILE& p, uint32_t keyIndex) {
     std::array<uint8_t, sizeof(ndis::WepKey27)> record{};
-    const uint32_t keyLength = p.EncryptionLevel == 1 ? 5 : 13;
+    const uint32_t keyLength = uint32_t(profile::WepKeyBytes(profile::LevelOf(p)));
     StoreU32(record.data(), uint32_t(record.size()));
     StoreU32(record.data() + 4, ndis::WepTransmitKey | keyIndex);
     StoreU32(record.data() + 8, keyLength);
@@ -130,13 +158,12 @@ std::vector<Step> ConnectSteps(const WLAN_PROFILE& p) {
     if (ssidLength == 0 || ssidLength > MaxSsid) return steps;
     // The engine has no authentication mode for an unknown security mode; it
     // leaves the adapter alone rather than connect with the previous settings.
-    if (p.SecurityMode > MaxSecurityMode) return steps;
+    if (!profile::IsKnown(profile::SecurityOf(p))) return steps;
 
-    // AssociationMode 1 is infrastructure; 0 joins and 2 starts an ad hoc cell.
     // Values the monitor never writes are treated as infrastructure.
-    const bool adhoc = p.AssociationMode == 0 || p.AssociationMode == 2;
+    const bool adhoc = profile::IsAdhoc(p);
     steps.push_back(SetU32(oid::InfrastructureMode, adhoc ? ndis::ModeIbss : ndis::ModeInfrastructure));
-    if (p.AssociationMode == 2)
+    if (profile::AssociationOf(p) == profile::Association::AdhocOnChannel)
         steps.push_back(Step{Step::Kind::Channel, oid::Configuration, {}, radio::KhzFromChannel(p.Channel)});
 
     const SecurityOids security = ForSecurityMode(p);
@@ -145,20 +172,24 @@ std::vector<Step> ConnectSteps(const WLAN_PROFILE& p) {
         steps.push_back(Step{Step::Kind::Credentials, 0, std::vector<uint8_t>(record.begin(), record.end()), 0});
     }
 
-    switch (p.SecurityMode) {
-    case 0:
+    switch (profile::SecurityOf(p)) {
+    case Security::Disabled:
         steps.push_back(SetU32(oid::AuthenticationMode, ndis::AuthOpen));
         steps.push_back(SetU32(oid::EncryptionStatus, ndis::EncDisabled));
         for (uint32_t i = 0; i < 4; ++i) steps.push_back(SetU32(oid::RemoveWep, i));
         break;
-    case 1:
+    case Security::Wep:
         // Only the transmit key goes to the driver; the other indexes are removed.
-        steps.push_back(SetU32(oid::AuthenticationMode, p.AuthentMode <= ndis::AuthAuto ? p.AuthentMode : ndis::AuthOpen));
+        steps.push_back(SetU32(oid::AuthenticationMode, WepAuthenticationMode(p)));
         for (uint32_t i = 0; i < 4; ++i)
             steps.push_back(i == p.DefaultKeyId ? SetRecord(oid::AddWep, WepKeyRecord(p, i)) : SetU32(oid::RemoveWep, i));
         steps.push_back(SetU32(oid::EncryptionStatus, ndis::EncWepEnabled));
         break;
-    default:
+    case Security::WpaPersonal:
+    case Security::WpaEnterprise:
+    case Security::Wpa2Personal:
+    case Security::Wpa2Enterprise:
+    case Security::Radius:
         steps.push_back(SetU32(oid::AuthenticationMode, security.authMode));
         steps.push_back(SetU32(oid::EncryptionStatus, security.encryption));
         break;

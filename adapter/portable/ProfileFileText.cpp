@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "adapter/portable/Bytes.h"
+#include "adapter/portable/ProfileKinds.h"
 
 namespace profilefile {
 
@@ -53,15 +54,24 @@ std::optional<uint32_t> ParseDecimalText(std::string_view text) {
 }
 
 std::optional<ValueRange> RangeOf(const profile::ValueSpec& value) {
-    // The fields the library acts on; the others are the editor's and only stored.
+    // The fields the library acts on, up to their highest meaning; the others are the editor's
+    // and only stored.
+    using profile::Stored;
     static constexpr struct {
         std::string_view name;
         ValueRange range;
     } kRanges[] = {
-        {"AssociationMode", {0, 2}}, {"Channel", {0, 14}},       {"SecurityMode", {0, 6}},
-        {"AuthentMode", {0, 2}},     {"EncryptionLevel", {0, 6}}, {"DefaultKeyId", {0, 3}},
-        {"IsPassPhrase", {0, 1}},    {"IsKeyHexed", {0, 1}},      {"EntAuthenType", {0, 2}},
-        {"InnerAuthen", {0, 4}},     {"DhcpEnabled", {0, 1}},
+        {"AssociationMode", {0, Stored(profile::Association::AdhocOnChannel)}},
+        {"Channel", {0, 14}},
+        {"SecurityMode", {0, Stored(profile::Security::Radius)}},
+        {"AuthentMode", {0, Stored(profile::WepAuth::Auto)}},
+        {"EncryptionLevel", {0, Stored(profile::Level::Aes)}},
+        {"DefaultKeyId", {0, 3}},
+        {"IsPassPhrase", {0, 1}},
+        {"IsKeyHexed", {0, 1}},
+        {"EntAuthenType", {0, Stored(profile::EapMethod::Tls)}},
+        {"InnerAuthen", {0, Stored(profile::InnerMethod::MsChapV2)}},
+        {"DhcpEnabled", {0, 1}},
     };
     for (const auto& r : kRanges)
         if (r.name == value.name) return r.range;
@@ -90,7 +100,7 @@ ImportFault CheckImportText(const profile::ValueSpec& value, std::string_view te
 }
 
 bool ChannelFits(uint32_t associationMode, uint32_t channel) {
-    return channel != 0 || associationMode != 2;
+    return channel != 0 || profile::Association(associationMode) != profile::Association::AdhocOnChannel;
 }
 
 ImportFault RecordFromFile(const std::function<std::string(const char* key)>& textOf, WLAN_PROFILE& record) {

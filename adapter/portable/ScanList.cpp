@@ -8,6 +8,7 @@
 
 #include "adapter/portable/Bytes.h"
 #include "adapter/portable/Ndis.h"
+#include "adapter/portable/ProfileKinds.h"
 #include "adapter/portable/RadioUnits.h"
 #include "adapter/wifiapi.h"
 
@@ -32,10 +33,9 @@ constexpr uint8_t ElementVendor = 221;
 constexpr uint8_t WpaOui[3] = {0x00, 0x50, 0xF2};
 constexpr uint8_t RsnOui[3] = {0x00, 0x0F, 0xAC};
 
-constexpr uint32_t Dot1x = 3;
-constexpr uint32_t PreShared = 4;
-constexpr uint32_t Tkip = 5;
-constexpr uint32_t Aes = 6;
+// A network's cipher in the numbers of EncryptionLevel, which a profile of it takes.
+constexpr uint32_t Tkip = profile::Stored(profile::Level::Tkip);
+constexpr uint32_t Aes = profile::Stored(profile::Level::Aes);
 
 // Walks the elements after the fixed beacon fields. Stops at an element whose
 // length byte would take it past the entry's elements.
@@ -75,8 +75,8 @@ std::optional<SecurityKinds> ParseSuites(const uint8_t* element, size_t size, si
     for (size_t i = 0; i < authentication && i < MaxSuites && at + 4 <= size; ++i, at += 4) {
         const uint8_t* suite = element + at;
         if (std::memcmp(suite, oui, 3) != 0) continue;
-        if (suite[3] == 0 || suite[3] == 1) kinds.authentication = Dot1x;
-        else if (suite[3] == 2) kinds.authentication = PreShared;
+        if (suite[3] == 0 || suite[3] == 1) kinds.authentication = AuthenticationDot1x;
+        else if (suite[3] == 2) kinds.authentication = AuthenticationPreShared;
     }
     if (authentication == 0 || kinds.cipher == 0 || kinds.authentication == 0) return std::nullopt;
     return kinds;
@@ -181,8 +181,8 @@ std::string ListSecurityText(const Entry& entry) { return DetailsSecurityText(en
 std::string DetailsSecurityText(const Entry& entry) {
     if (entry.privacy == 0) return "No";
     const std::optional<SecurityKinds> kinds = FindSecurityElement(entry);
-    if (kinds && kinds->cipher == Tkip) return "TKIP";
-    if (kinds && kinds->cipher == Aes) return "AES";
+    if (kinds && kinds->cipher == Tkip) return profile::TkipText;
+    if (kinds && kinds->cipher == Aes) return profile::AesText;
     return "WEP";
 }
 
@@ -194,10 +194,11 @@ std::optional<Entry> FindEntry(const ScanList& list, std::string_view ssid, std:
 }
 
 ProfileSecurity SecurityForProfile(const Entry& entry) {
-    if (entry.privacy == 0) return {0, 0};
+    using profile::Level, profile::Security, profile::Stored;
+    if (entry.privacy == 0) return {Stored(Security::Disabled), Stored(Level::Unset)};
     const std::optional<SecurityKinds> kinds = FindSecurityElement(entry);
-    if (!kinds) return {1, 1};
-    return {2, kinds->cipher};
+    if (!kinds) return {Stored(Security::Wep), Stored(Level::Wep64)};
+    return {Stored(Security::WpaPersonal), kinds->cipher};
 }
 
 }  // namespace scan

@@ -83,8 +83,10 @@ private:
 // The survey keeps its count within the limit in the buffer itself.
 void LimitEntryCount(uint8_t* list, size_t size);
 
-// Authentication and cipher kinds of a WPA or RSN element (3 802.1X, 4 pre-shared;
-// 5 TKIP, 6 AES).
+// Authentication and cipher kinds of a WPA or RSN element: 802.1X or pre-shared; the cipher
+// as EncryptionLevel numbers it (profile::Level::Tkip or Aes).
+inline constexpr uint32_t AuthenticationDot1x = 3;
+inline constexpr uint32_t AuthenticationPreShared = 4;
 struct SecurityKinds {
     uint32_t authentication = 0;
     uint32_t cipher = 0;

@@ -6,6 +6,7 @@
 
 #include "adapter/StoredProfiles.h"
 #include "adapter/portable/AdhocDecision.h"
+#include "adapter/portable/ProfileKinds.h"
 #include "monitor/core/MonitorWindow.h"
 #include "monitor/core/Platform.h"
 #include "monitor/core/portable/DeviceChange.h"
@@ -34,8 +35,6 @@ struct CConnectionSupervisor::WorkerArgs {
 };
 
 namespace {
-
-bool IsAdhoc(const WLAN_PROFILE& p) { return p.AssociationMode == 0 || p.AssociationMode == 2; }
 
 bool Signalled(HANDLE event) { return event && WaitForSingleObject(event, 0) == WAIT_OBJECT_0; }
 
@@ -123,7 +122,7 @@ int32_t CConnectionSupervisor::StartupBind() {
     ReadProfile(&profile);
     std::memcpy(state_.inUseProfileName, profile.ProfileName, sizeof state_.inUseProfileName);
 
-    if (IsAdhoc(profile)) DecideAdhoc(profile, nullptr);
+    if (profile::IsAdhoc(profile)) DecideAdhoc(profile, nullptr);
     if (ZeroControlEnabled() == 0) {
         // A worker may be applying another profile (the adapter came back): not in between its calls.
         std::lock_guard<std::timed_mutex> hold(adapterSteps_);

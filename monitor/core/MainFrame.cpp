@@ -7,6 +7,7 @@
 #include <string>
 
 #include "adapter/portable/Bytes.h"
+#include "adapter/portable/ProfileKinds.h"
 #include "monitor/core/ConnectionSupervisor.h"
 #include "monitor/core/NotificationChoice.h"
 #include "monitor/core/Platform.h"
@@ -27,8 +28,6 @@ constexpr UINT PollPeriodMs = 1000;
 
 const UINT g_iconPressed = RegisterWindowMessageA(texts::IconPressedMessage);
 const UINT g_taskbarCreated = RegisterWindowMessageA(texts::TaskbarCreatedMessage);
-
-bool IsAdhoc(const WLAN_PROFILE& p) { return p.AssociationMode == 0 || p.AssociationMode == 2; }
 
 }  // namespace
 
@@ -268,7 +267,7 @@ WLAN_PROFILE* CMainFrame::ProfileToApply() const {
 void CMainFrame::ApplyAfterTakingBack() {
     supervisor_.EnableZeroControl(0);
     if (WLAN_PROFILE* profile = ProfileToApply()) {
-        if (IsAdhoc(*profile)) supervisor_.DecideAdhoc(*profile, opened_);
+        if (profile::IsAdhoc(*profile)) supervisor_.DecideAdhoc(*profile, opened_);
         supervisor_.StartConnectWorker(profile);
     }
 }

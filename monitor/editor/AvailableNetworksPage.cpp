@@ -3,6 +3,7 @@
 
 #include <commctrl.h>
 
+#include "adapter/portable/ProfileKinds.h"
 #include "monitor/editor/IpSettingsPage.h"
 #include "monitor/editor/ProfileDonePage.h"
 #include "monitor/editor/ProfileWrite.h"
@@ -142,9 +143,10 @@ void CAvailableNetworksPage::TakeSelectedNetwork() {
     }
     // WPA with AES stays WPA-Personal here, as the network announces it; a network that announces
     // WPA2 alone gets WPA2-Personal, the only kind that can connect to it.
-    if (record.SecurityMode == 2) {
+    if (profile::SecurityOf(record) == profile::Security::WpaPersonal) {
         const auto entry = list_.EntryOf(row);
-        if (entry && editor::AnnouncesWpa2Only(*entry)) record.SecurityMode = 4;
+        if (entry && editor::AnnouncesWpa2Only(*entry))
+            record.SecurityMode = profile::Stored(profile::Security::Wpa2Personal);
     }
     if (!AskNetworkKey(Host(), record)) return;
     // The key dialogs showed the monitor window again.

@@ -4,6 +4,7 @@
 #include <cstring>
 #include <string_view>
 
+#include "adapter/portable/ProfileKinds.h"
 #include "monitor/editor/ProfileSummaryPage.h"
 #include "monitor/editor/UserCertificates.h"
 #include "monitor/editor/portable/EnterpriseLogin.h"
@@ -18,8 +19,7 @@ constexpr int kPeapGroup[] = {IDC_PEAP_METHOD, IDC_PEAP_LOGIN,   IDC_PEAP_PASSWO
                               IDC_PEAP_CERTIFICATE, IDC_PEAP_INNER, IDC_PEAP_CIPHER};
 constexpr int kEdits[] = {IDC_TLS_LOGIN, IDC_TLS_SERVER, IDC_PEAP_LOGIN, IDC_PEAP_PASSWORD, IDC_PEAP_SERVER};
 
-constexpr const char* kMethods[] = {"EAP-TLS", "PEAP"};
-constexpr uint32_t kAes = 6;
+constexpr const char* kMethods[] = {profile::EapTlsText, profile::PeapText};
 
 std::string Field(const char* text, size_t width) { return std::string(text, strnlen(text, width)); }
 
@@ -45,10 +45,10 @@ void CEapPage::OnInitPage() {
     const ui::ComboBox tlsCertificate(Handle(), IDC_TLS_CERTIFICATE);
     for (const std::string& name : certificates_) tlsCertificate.Add(name.c_str());
     tlsCertificate.Select(tlsCertificate.Find(chosen));  // none when no name equals it
-    const int cipher = record.EncryptionLevel == kAes ? 1 : 0;
+    const int cipher = profile::LevelOf(record) == profile::Level::Aes ? 1 : 0;
     if (wpaEnterprise_) {
         const ui::ComboBox tlsCipher(Handle(), IDC_TLS_CIPHER);
-        tlsCipher.AddAll({"TKIP", "AES"});
+        tlsCipher.AddAll({profile::TkipText, profile::AesText});
         tlsCipher.Select(cipher);
     }
 
@@ -68,7 +68,7 @@ void CEapPage::OnInitPage() {
     inner.Select(0);
     if (wpaEnterprise_) {
         const ui::ComboBox peapCipher(Handle(), IDC_PEAP_CIPHER);
-        peapCipher.AddAll({"TKIP", "AES"});
+        peapCipher.AddAll({profile::TkipText, profile::AesText});
         peapCipher.Select(cipher);
     }
     ShowMethod(IDC_TLS_METHOD);

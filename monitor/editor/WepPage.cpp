@@ -4,6 +4,7 @@
 
 #include <cstring>
 
+#include "adapter/portable/ProfileKinds.h"
 #include "monitor/editor/ProfileSummaryPage.h"
 #include "monitor/editor/portable/Passphrases.h"
 #include "monitor/editor/portable/WepKeys.h"
@@ -23,11 +24,12 @@ constexpr Placement kLayout[] = {
     {IDC_ENTER_SINK, 0, 0, 1, 1},
 };
 
-// The authentication entries and the AuthentMode each stands for.
-constexpr const char* kAuthentication[] = {"Auto", "Open System", "Shared Key"};
-constexpr uint32_t kAuthentMode[] = {2, 0, 1};
+using profile::WepAuth;
 
-int AuthenticationIndex(uint32_t authentMode) { return authentMode == 2 ? 0 : authentMode == 1 ? 2 : 1; }
+// The authentication entries, in this order; any other number shows as open system.
+constexpr WepAuth kAuthentication[] = {WepAuth::Auto, WepAuth::Open, WepAuth::Shared};
+
+int AuthenticationIndex(WepAuth auth) { return auth == WepAuth::Auto ? 0 : auth == WepAuth::Shared ? 2 : 1; }
 
 }  // namespace
 
@@ -58,8 +60,8 @@ void CWepPage::OnInitPage() {
     transmit.AddAll({"1", "2", "3", "4"});
     transmit.Select(int(record.DefaultKeyId));
     const ui::ComboBox authentication(Handle(), IDC_WEP_PAGE_AUTHENTICATION);
-    for (const char* entry : kAuthentication) authentication.Add(entry);
-    authentication.Select(AuthenticationIndex(record.AuthentMode));
+    for (const WepAuth entry : kAuthentication) authentication.Add(profile::WepAuthText(entry));
+    authentication.Select(AuthenticationIndex(profile::WepAuthOf(record)));
 }
 
 std::string CWepPage::Passphrase() const { return ui::Edit(Handle(), IDC_WEP_PAGE_PASSPHRASE).Text(); }
@@ -92,7 +94,7 @@ bool CWepPage::OnPageCommand(int id, int code, HWND) {
     case IDC_WEP_PAGE_AUTHENTICATION:
         if (code == CBN_SELCHANGE) {
             const int index = ui::ComboBox(Handle(), id).Selected();
-            if (index >= 0 && index < 3) record.AuthentMode = kAuthentMode[index];
+            if (index >= 0 && index < 3) record.AuthentMode = profile::Stored(kAuthentication[index]);
         }
         return true;
     case IDC_ENTER_SINK:

@@ -1,6 +1,7 @@
 // WpaPersonalPage.cpp - see WpaPersonalPage.h.
 #include "monitor/editor/WpaPersonalPage.h"
 
+#include "adapter/portable/ProfileKinds.h"
 #include "monitor/res/resource.h"
 #include "monitor/ui/Controls.h"
 
@@ -14,7 +15,7 @@ constexpr Placement kLayout[] = {
     {IDC_ENTER_SINK, 0, 0, 1, 1},
 };
 
-constexpr uint32_t kTkip = 5, kAes = 6;
+using profile::Level, profile::Stored;
 
 }  // namespace
 
@@ -26,12 +27,12 @@ std::span<const Placement> CWpaPersonalPage::Layout() const { return kLayout; }
 void CWpaPersonalPage::OnInitPage() {
     WLAN_PROFILE& record = Record();
     const ui::ComboBox cipher(Handle(), IDC_PSK_CIPHER);
-    cipher.AddAll({"TKIP", "AES"});
-    if (record.EncryptionLevel == kAes) {
+    cipher.AddAll({profile::TkipText, profile::AesText});
+    if (profile::LevelOf(record) == Level::Aes) {
         cipher.Select(1);
     } else {
         cipher.Select(0);
-        record.EncryptionLevel = kTkip;
+        record.EncryptionLevel = Stored(Level::Tkip);
     }
     ShowPassphrase(record.IsPassPhrase == 1);
 }
@@ -39,6 +40,6 @@ void CWpaPersonalPage::OnInitPage() {
 bool CWpaPersonalPage::OnPageCommand(int id, int code, HWND) {
     if (id == IDC_ENTER_SINK) return true;
     if (id != IDC_PSK_CIPHER || code != CBN_SELCHANGE) return false;
-    Record().EncryptionLevel = ui::ComboBox(Handle(), id).Selected() == 1 ? kAes : kTkip;
+    Record().EncryptionLevel = Stored(ui::ComboBox(Handle(), id).Selected() == 1 ? Level::Aes : Level::Tkip);
     return true;
 }

@@ -7,6 +7,7 @@
 #include <atomic>
 #include <cstring>
 
+#include "adapter/portable/ProfileKinds.h"
 #include "adapter/portable/RadioUnits.h"
 #include "monitor/core/AppState.h"
 #include "monitor/core/portable/MonitorTexts.h"
@@ -448,7 +449,9 @@ void CLinkInfoPage::ShowConnectionPending() {
     status_.shown.internet = 0;
     if (statusView_) {
         const WLAN_PROFILE* profile = host_.InUseProfile();
-        const linkinfo::PendingView v = linkinfo::DecidePending(profile ? profile->AssociationMode : 1);
+        const uint32_t association =
+            profile ? profile->AssociationMode : profile::Stored(profile::Association::Infrastructure);
+        const linkinfo::PendingView v = linkinfo::DecidePending(association);
         PlayIn(v.infrastructure ? accessPoint_ : adhocPeer_, v.animation);
         ShowItem(IDC_AP_PICTURE, v.infrastructure);
         ShowItem(IDC_ADHOC_PICTURE, !v.infrastructure);

@@ -8,6 +8,7 @@
 #include <cctype>
 #include <cstring>
 
+#include "adapter/portable/ProfileKinds.h"
 #include "monitor/core/ConnectionSupervisor.h"
 #include "monitor/core/InternetProbe.h"
 #include "monitor/core/MonitorWindow.h"
@@ -25,8 +26,6 @@ constexpr UINT WM_DESTROY_CLOSED_EDITORS = WM_APP + 0x21;
 // Posted to the window by its key filter: a keyboard::Command (wParam its act, lParam its target),
 // carried out from the window's own message handling rather than inside the filter.
 constexpr UINT WM_KEY_COMMAND = WM_APP + 0x22;
-
-bool IsAdhoc(const WLAN_PROFILE& p) { return p.AssociationMode == 0 || p.AssociationMode == 2; }
 
 int TabButtonOf(int page) {
     const tabs::Tab* tab = tabs::Find(page);
@@ -156,12 +155,12 @@ void CMonitorDlg::StartFirstRun() {
     std::memset(&r, 0, sizeof r);
     std::strcpy(r.ProfileName, profiles::DefaultProfileName);
     std::strcpy(r.SSID, "Velmora");
-    r.AssociationMode = 1;
+    r.AssociationMode = profile::Stored(profile::Association::Infrastructure);
     r.Channel = 6;
     r.TxRate = 54;
     r.DhcpEnabled = 1;
-    r.EntAuthenType = 2;
-    r.InnerAuthen = 3;
+    r.EntAuthenType = profile::Stored(profile::EapMethod::Tls);
+    r.InnerAuthen = profile::Stored(profile::InnerMethod::NewProfile);
     std::unique_ptr<CEditorPage> page = context_.createFirstRunPage(*this, r);
     if (!page) return;
     OpenEditor(std::move(page), true);
@@ -451,7 +450,7 @@ void CMonitorDlg::StartConnection(WLAN_PROFILE& record, const ConnectRequest& re
         std::memset(name, 0, sizeof context_.state->inUseProfileName);
         if (request.inUseName) std::strncpy(name, request.inUseName, sizeof context_.state->inUseProfileName - 1);
     }
-    if (request.decideAdhoc && IsAdhoc(record)) DecideAdhoc(record);
+    if (request.decideAdhoc && profile::IsAdhoc(record)) DecideAdhoc(record);
     if (context_.supervisor) context_.supervisor->StartConnectWorker(&record);
     if (request.makeCurrent) SetCurrentProfile(record.ProfileName);
 }

@@ -136,7 +136,12 @@ TEST(KeyDialogRules, APassphraseHasEightToSixtyThreeCharacters) {
                  {"12345678", true},
                  {"lantern-orchard-42", true},
                  {std::string(63, 'x'), true},
-                 {std::string(64, 'x'), false}};
+                 {std::string(64, 'x'), false},
+                 // The editor's rule: printable ASCII only.
+                 {"lantern\torchard", false},
+                 {"caf\xE9-au-lait", false},
+                 {std::string("lantern\0orchard", 15), false},
+                 {" ~spaces and tildes~ ", true}};
     for (const auto& c : cases) EXPECT_EQ(keydialog::PassphraseAccepted(c.passphrase), c.accepted) << c.passphrase;
     EXPECT_STREQ(keydialog::PassphraseRefusal, "Please enter the correct Passphrase");
 }

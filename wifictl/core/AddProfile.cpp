@@ -16,6 +16,8 @@
 namespace wifictl {
 namespace {
 
+using profile::Security;
+
 struct OptionSpec {
     const char* name;
     const char* value;  // nullptr: a flag
@@ -61,13 +63,13 @@ std::string OneOf(std::string_view option, const char* choices) {
     return std::string(option) + " takes " + choices;
 }
 
-bool Is(SecurityChoice s, std::initializer_list<SecurityChoice> kinds) {
+bool Is(Security s, std::initializer_list<Security> kinds) {
     return std::find(kinds.begin(), kinds.end(), s) != kinds.end();
 }
 
 // The options that only some choices use, and which.
 std::string CheckApplies(const AddRequest& r) {
-    using S = SecurityChoice;
+    using S = Security;
     const struct {
         const char* option;
         bool applies;
@@ -79,7 +81,7 @@ std::string CheckApplies(const AddRequest& r) {
         {"--hex-key", r.security == S::Wep, "--security wep"},
         {"--key-index", r.security == S::Wep, "--security wep"},
         {"--auth", r.security == S::Wep, "--security wep"},
-        {"--cipher", Is(r.security, {S::Wpa, S::WpaEnterprise}), "--security wpa or wpa-enterprise"},
+        {"--cipher", Is(r.security, {S::WpaPersonal, S::WpaEnterprise}), "--security wpa or wpa-enterprise"},
         {"--eap", Is(r.security, {S::WpaEnterprise, S::Radius}), "--security wpa-enterprise or radius"},
         {"--login", Is(r.security, {S::WpaEnterprise, S::Radius}), "--security wpa-enterprise or radius"},
         {"--server", Is(r.security, {S::WpaEnterprise, S::Radius}), "--security wpa-enterprise or radius"},
@@ -90,18 +92,6 @@ std::string CheckApplies(const AddRequest& r) {
     const bool staticAddress = r.ip || r.mask || r.gateway || !r.dns.empty();
     if (r.dhcp && staticAddress) return "--dhcp cannot go with --ip, --mask, --gateway or --dns";
     return {};
-}
-
-uint32_t SecurityModeOf(SecurityChoice s) {
-    switch (s) {
-    case SecurityChoice::Open: return 0;
-    case SecurityChoice::Wep: return 1;
-    case SecurityChoice::Wpa: return 2;
-    case SecurityChoice::Wpa2: return 4;
-    case SecurityChoice::WpaEnterprise: return 3;
-    case SecurityChoice::Radius: return 6;
-    }
-    return 0;
 }
 
 editor::EnterpriseLogin LoginOf(const AddRequest& r, std::string_view password) {
@@ -157,17 +147,11 @@ std::string TakeAddOption(AddRequest& r, std::string_view name, std::string_view
         r.channel = channel;
     } else if (option == "--network-mode") {
         if (value != "mixed" && value != "g-only") return OneOf(name, "mixed or g-only");
-        r.networkMode = value == "g-only" ? 1 : 0;
+        r.networkMode = value == "g-only" ? profile::NetworkMode::GOnly : profile::NetworkMode::Mixed;
     } else if (option == "--security") {
-        const struct {
-            const char* text;
-            SecurityChoice choice;
-        } kinds[] = {{"open", SecurityChoice::Open},   {"wep", SecurityChoice::Wep},
-                     {"wpa", SecurityChoice::Wpa},     {"wpa2", SecurityChoice::Wpa2},
-                     {"wpa-enterprise", SecurityChoice::WpaEnterprise}, {"radius", SecurityChoice::Radius}};
-        const auto* kind = std::find_if(std::begin(kinds), std::end(kinds), [&](const auto& k) { return value == k.text; });
-        if (kind == std::end(kinds)) return OneOf(name, "open, wep, wpa, wpa2, wpa-enterprise or radius");
-        r.security = kind->choice;
+        const profile::SecurityKind* kind = profile::FindKindByWord(value);
+        if (!kind) return OneOf(name, "open, wep, wpa, wpa2, wpa-enterprise or radius");
+        r.security = kind->security;
     } else if (option == "--wep-bits") {
         if (value != "64" && value != "128") return OneOf(name, "64 or 128");
         r.wepBits = value == "64" ? 64 : 128;
@@ -178,9 +162,9 @@ std::string TakeAddOption(AddRequest& r, std::string_view name, std::string_view
         if (!ParseNumber(value, index) || index < 1 || index > 4) return OneOf(name, "1, 2, 3 or 4");
         r.keyIndex = index - 1;
     } else if (option == "--auth") {
-        if (value == "open") r.wepAuthentication = 0;
-        else if (value == "shared") r.wepAuthentication = 1;
-        else if (value == "auto") r.wepAuthentication = 2;
+        if (value == "open") r.wepAuthentication = profile::WepAuth::Open;
+        else if (value == "shared") r.wepAuthentication = profile::WepAuth::Shared;
+        else if (value == "auto") r.wepAuthentication = profile::WepAuth::Auto;
         else return OneOf(name, "open, shared or auto");
     } else if (option == "--cipher") {
         if (value != "tkip" && value != "aes") return OneOf(name, "tkip or aes");
@@ -215,12 +199,13 @@ std::string TakeAddOption(AddRequest& r, std::string_view name, std::string_view
 
 SecretKind SecretNeeded(const AddRequest& r) {
     switch (r.security) {
-    case SecurityChoice::Wep: return r.hexKey ? SecretKind::WepKey : SecretKind::WepPassphrase;
-    case SecurityChoice::Wpa:
-    case SecurityChoice::Wpa2: return SecretKind::Passphrase;
-    case SecurityChoice::WpaEnterprise:
-    case SecurityChoice::Radius: return r.eap == editor::EapMethod::Peap ? SecretKind::Password : SecretKind::None;
-    case SecurityChoice::Open: return SecretKind::None;
+    case Security::Wep: return r.hexKey ? SecretKind::WepKey : SecretKind::WepPassphrase;
+    case Security::WpaPersonal:
+    case Security::Wpa2Personal: return SecretKind::Passphrase;
+    case Security::WpaEnterprise:
+    case Security::Radius: return r.eap == editor::EapMethod::Peap ? SecretKind::Password : SecretKind::None;
+    case Security::Disabled:
+    case Security::Wpa2Enterprise: return SecretKind::None;  // no --security word names it
     }
     return SecretKind::None;
 }
@@ -258,13 +243,14 @@ std::string ApplyAddOptions(const AddRequest& r, const std::string& name, WLAN_P
     if (r.ssid && !editor::SetSsid(p, *r.ssid)) return "--ssid takes at most 32 characters";
     if (p.SSID[0] == 0) return "the profile needs an SSID: give --ssid (a profile name longer than 32 characters is not one)";
     if (r.channel) editor::SelectChannelIndex(p, *r.channel - 1);
-    if (r.networkMode) editor::SelectNetworkModeIndex(p, *r.networkMode);
+    if (r.networkMode) editor::SelectNetworkModeIndex(p, profile::Stored(*r.networkMode));
 
     // The security-mode page: only what its list offers for this mode.
     editor::OpenSecurityIndex(p);
     const auto entries = editor::SecurityEntries(p);
-    const auto entry = std::find_if(entries.begin(), entries.end(),
-                                    [&](const editor::SecurityEntry& e) { return e.securityMode == SecurityModeOf(r.security); });
+    const auto entry = std::find_if(entries.begin(), entries.end(), [&](const editor::SecurityEntry& e) {
+        return e.securityMode == profile::Stored(r.security);
+    });
     if (entry == entries.end()) return "an ad hoc profile takes only --security open or wep";
     editor::SelectSecurityIndex(p, size_t(entry - entries.begin()));
 
@@ -274,14 +260,14 @@ std::string ApplyAddOptions(const AddRequest& r, const std::string& name, WLAN_P
         editor::OpenWepPage(p);
         if (r.wepBits == 128u) editor::ChangeWepKeyLength(p, editor::Wep128);
         if (r.keyIndex) editor::ChangeTransmitKey(p, *r.keyIndex, {});
-        if (r.wepAuthentication) p.AuthentMode = *r.wepAuthentication;
+        if (r.wepAuthentication) p.AuthentMode = profile::Stored(*r.wepAuthentication);
         break;
     case editor::SecurityPage::WpaPersonal:
-        p.EncryptionLevel = r.aes.value_or(false) ? 6 : 5;
+        p.EncryptionLevel = profile::Stored(r.aes.value_or(false) ? profile::Level::Aes : profile::Level::Tkip);
         break;
     case editor::SecurityPage::WpaEnterprise:
     case editor::SecurityPage::Radius: {
-        const bool wpaEnterprise = r.security == SecurityChoice::WpaEnterprise;
+        const bool wpaEnterprise = r.security == Security::WpaEnterprise;
         const editor::EnterpriseLogin login = LoginOf(r, {});
         if (login.method == editor::EapMethod::Tls) {
             const editor::EnterpriseFault fault = editor::StoreEnterpriseLogin(p, login, wpaEnterprise);
@@ -324,7 +310,7 @@ std::string ApplySecret(const AddRequest& r, std::string_view secret, WLAN_PROFI
         break;
     case SecretKind::Password: {
         const editor::EnterpriseFault fault =
-            editor::StoreEnterpriseLogin(p, LoginOf(r, secret), r.security == SecurityChoice::WpaEnterprise);
+            editor::StoreEnterpriseLogin(p, LoginOf(r, secret), r.security == Security::WpaEnterprise);
         if (fault != editor::EnterpriseFault::None) return editor::EnterpriseFaultMessage(fault);
         break;
     }

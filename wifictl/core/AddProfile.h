@@ -8,24 +8,23 @@
 #include <string_view>
 #include <vector>
 
+#include "adapter/portable/ProfileKinds.h"
 #include "adapter/wifiapi.h"
 #include "monitor/editor/portable/EnterpriseLogin.h"
 
 namespace wifictl {
 
-enum class SecurityChoice { Open, Wep, Wpa, Wpa2, WpaEnterprise, Radius };
-
 // What the options of `add` asked for; secrets are never among them.
 struct AddRequest {
     std::optional<std::string> ssid;
     bool adhoc = false;
-    std::optional<uint32_t> channel;      // 1-14
-    std::optional<uint32_t> networkMode;  // 0 mixed, 1 G only
-    SecurityChoice security = SecurityChoice::Open;
+    std::optional<uint32_t> channel;  // 1-14
+    std::optional<profile::NetworkMode> networkMode;
+    profile::Security security = profile::Security::Disabled;  // a kind with a word
     std::optional<uint32_t> wepBits;  // 64 or 128
     bool hexKey = false;              // the secret is the WEP key's digits, not a passphrase
     std::optional<uint32_t> keyIndex;  // 0-3
-    std::optional<uint32_t> wepAuthentication;  // AuthentMode
+    std::optional<profile::WepAuth> wepAuthentication;
     std::optional<bool> aes;
     std::optional<editor::EapMethod> eap;
     std::optional<std::string> login, server, certificate;

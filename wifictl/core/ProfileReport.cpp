@@ -4,11 +4,14 @@
 #include <cstring>
 
 #include "adapter/portable/Bytes.h"
+#include "adapter/portable/ProfileKinds.h"
 #include "monitor/editor/portable/ProfileSummary.h"
 #include "wifictl/core/TerminalText.h"
 
 namespace wifictl {
 namespace {
+
+using profile::Security;
 
 // Stored texts may hold anything: they are printed the safe way.
 std::string Field(const char* text, size_t width) { return PrintableField(text, width); }
@@ -24,35 +27,41 @@ std::string Line(const char* label, const std::string& value) {
 std::string Quoted(const std::string& text) { return "\"" + text + "\""; }
 
 std::string NetworkType(const WLAN_PROFILE& p) {
-    switch (p.AssociationMode) {
-    case 0: return "ad hoc (join)";
-    case 1: return "infrastructure";
-    case 2: return "ad hoc (join or start on channel " + std::to_string(p.Channel) + ")";
-    default: return "unknown (" + std::to_string(p.AssociationMode) + ")";
+    using profile::Association;
+    switch (profile::AssociationOf(p)) {
+    case Association::AdhocJoin: return "ad hoc (join)";
+    case Association::Infrastructure: return "infrastructure";
+    case Association::AdhocOnChannel: return "ad hoc (join or start on channel " + std::to_string(p.Channel) + ")";
     }
+    return "unknown (" + std::to_string(p.AssociationMode) + ")";
 }
 
-const char* Cipher(const WLAN_PROFILE& p) { return p.EncryptionLevel == 5 ? "TKIP" : "AES"; }
-
-std::string Security(const WLAN_PROFILE& p) {
-    switch (p.SecurityMode) {
-    case 0: return "none";
-    case 1: return std::string("WEP, ") + (p.EncryptionLevel == 1 ? "64-bit" : "128-bit");
-    case 2: return std::string("WPA-Personal, ") + Cipher(p);
-    case 3: return std::string("WPA-Enterprise, ") + Cipher(p);
-    case 4: return std::string("WPA2-Personal, ") + Cipher(p);
-    case 5: return std::string("WPA2-Enterprise, ") + Cipher(p);
-    case 6: return "RADIUS (802.1X with WEP)";
-    default: return "unknown (" + std::to_string(p.SecurityMode) + ")";
-    }
+// As the engine reads the level.
+const char* Cipher(const WLAN_PROFILE& p) {
+    return profile::LevelOf(p) == profile::Level::Tkip ? profile::TkipText : profile::AesText;
+}
+const char* WepBits(const WLAN_PROFILE& p) {
+    return profile::LevelOf(p) == profile::Level::Wep64 ? "64-bit" : "128-bit";
 }
 
-const char* WepAuthentication(uint32_t mode) {
-    switch (mode) {
-    case 1: return "shared key";
-    case 2: return "auto";
-    default: return "open system";
+std::string SecurityText(const WLAN_PROFILE& p) {
+    const profile::SecurityKind* kind = profile::FindKind(p.SecurityMode);
+    if (!kind) return "unknown (" + std::to_string(p.SecurityMode) + ")";
+    switch (kind->level) {
+    case profile::LevelUse::Cipher: return std::string(kind->name) + ", " + Cipher(p);
+    case profile::LevelUse::WepKeyLength: return std::string(kind->name) + ", " + WepBits(p);
+    case profile::LevelUse::None: break;
     }
+    return kind->security == Security::Radius ? "RADIUS (802.1X with WEP)" : "none";
+}
+
+const char* WepAuthentication(profile::WepAuth auth) {
+    switch (auth) {
+    case profile::WepAuth::Open: break;
+    case profile::WepAuth::Shared: return "shared key";
+    case profile::WepAuth::Auto: return "auto";
+    }
+    return "open system";  // and any other number, as the engine takes it
 }
 
 std::string SetOrNot(bool set) { return set ? "set (not shown)" : "not set"; }
@@ -70,16 +79,16 @@ std::string FormatProfile(const WLAN_PROFILE& p) {
     out += Line("Profile", Quoted(Field(p.ProfileName, sizeof p.ProfileName)));
     out += Line("SSID", Quoted(Field(p.SSID, sizeof p.SSID)));
     out += Line("Network type", NetworkType(p));
-    if (p.AssociationMode == 0 || p.AssociationMode == 2) {
+    if (profile::IsAdhoc(p)) {
         // In the words of the editor's summary, the only other place that shows them.
         const auto rows = editor::SummaryRows(p);
         out += Line("Channel", rows[2]);
         out += Line("Network mode", rows[3]);
     }
-    out += Line("Security", Security(p));
-    switch (p.SecurityMode) {
-    case 1: {
-        out += Line("Authentication", WepAuthentication(p.AuthentMode));
+    out += Line("Security", SecurityText(p));
+    switch (profile::SecurityOf(p)) {
+    case Security::Wep: {
+        out += Line("Authentication", WepAuthentication(profile::WepAuthOf(p)));
         out += Line("Key format", p.IsKeyHexed ? "hexadecimal" : "text");
         out += Line("Transmit key", std::to_string(p.DefaultKeyId + 1));
         std::string keys;
@@ -90,18 +99,21 @@ std::string FormatProfile(const WLAN_PROFILE& p) {
         out += Line("Keys", keys + " (not shown)");
         break;
     }
-    case 2:
-    case 4:
+    case Security::WpaPersonal:
+    case Security::Wpa2Personal:
         out += Line("Passphrase", SetOrNot(IsSet(p.PassPhrase, sizeof p.PassPhrase)));
         break;
-    case 3:
-    case 5:
-    case 6: {
-        const bool peap = p.EntAuthenType == 1;
-        out += Line("802.1X method", peap ? "PEAP" : p.EntAuthenType == 2 ? "EAP-TLS" : "none");
+    case Security::WpaEnterprise:
+    case Security::Wpa2Enterprise:
+    case Security::Radius: {
+        using profile::EapMethod;
+        const bool peap = profile::EapMethodOf(p) == EapMethod::Peap;
+        const bool tls = profile::EapMethodOf(p) == EapMethod::Tls;
+        out += Line("802.1X method", peap ? profile::PeapText : tls ? profile::EapTlsText : "none");
         out += Line("Login name", Quoted(Field(p.LoginName, sizeof p.LoginName)));
         if (peap) {
-            out += Line("Inner method", p.InnerAuthen == 3 ? "method 3" : "EAP-MSCHAPv2");
+            const bool asNew = profile::InnerMethodOf(p) == profile::InnerMethod::NewProfile;
+            out += Line("Inner method", asNew ? "method 3" : "EAP-MSCHAPv2");
             out += Line("Password", SetOrNot(IsSet(p.LoginPassword, sizeof p.LoginPassword)));
         } else {
             out += Line("Certificate", Quoted(Field(p.UserCertHash, sizeof p.UserCertHash)));
@@ -110,7 +122,7 @@ std::string FormatProfile(const WLAN_PROFILE& p) {
             out += Line("Server name", Quoted(Field(p.ServerName, sizeof p.ServerName)));
         break;
     }
-    default:
+    case Security::Disabled:
         break;
     }
     if (p.DhcpEnabled) {

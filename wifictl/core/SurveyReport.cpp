@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <optional>
 
+#include "adapter/portable/ProfileKinds.h"
 #include "adapter/portable/RadioUnits.h"
 #include "adapter/portable/ScanList.h"
 #include "wifictl/core/Json.h"
@@ -41,8 +42,9 @@ std::string SecurityLabel(const scan::Entry& entry) {
     if (!o.wpa && !o.rsn) return "WEP";
     const scan::SecurityKinds& k = o.rsn ? *o.rsn : *o.wpa;
     std::string label = o.wpa && o.rsn ? "WPA/WPA2" : o.rsn ? "WPA2" : "WPA";
-    label += k.authentication == 4 ? "-Personal" : "-Enterprise";
-    label += k.cipher == 5 ? " TKIP" : " AES";
+    label += k.authentication == scan::AuthenticationPreShared ? "-Personal" : "-Enterprise";
+    const bool tkip = k.cipher == profile::Stored(profile::Level::Tkip);
+    label += std::string(" ") + (tkip ? profile::TkipText : profile::AesText);
     return label;
 }
 

@@ -3,17 +3,25 @@
 
 #include <span>
 
+#include "adapter/portable/ProfileKinds.h"
+
 namespace editor {
 
 std::string NetworkSecurityText(const scan::Entry& entry) {
-    switch (scan::SecurityForProfile(entry).securityMode) {
-    case 0:
+    using profile::Security;
+    switch (Security(scan::SecurityForProfile(entry).securityMode)) {
+    case Security::Disabled:
         return "No";
-    case 1:
+    case Security::Wep:
         return "WEP";
-    default:
-        return "WPA";
+    case Security::WpaPersonal:
+    case Security::WpaEnterprise:
+    case Security::Wpa2Personal:
+    case Security::Wpa2Enterprise:
+    case Security::Radius:
+        break;
     }
+    return "WPA";
 }
 
 bool AnnouncesWpa2Only(const scan::Entry& entry) {

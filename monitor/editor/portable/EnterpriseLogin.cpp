@@ -6,11 +6,7 @@
 namespace editor {
 namespace {
 
-constexpr uint32_t Peap = 1;
-constexpr uint32_t EapTls = 2;
-constexpr uint32_t MsChapV2 = 4;
-constexpr uint32_t Tkip = 5;
-constexpr uint32_t Aes = 6;
+using profile::Level, profile::Stored;
 
 void PutText(char (&field)[128], std::string_view text) {
     std::memset(field, 0, sizeof field);
@@ -20,8 +16,8 @@ void PutText(char (&field)[128], std::string_view text) {
 }  // namespace
 
 EapMethod OpenEapMethod(const WLAN_PROFILE& profile, bool wpaEnterprise) {
-    if (wpaEnterprise) return profile.EntAuthenType == EapTls ? EapMethod::Tls : EapMethod::Peap;
-    return profile.EntAuthenType == Peap ? EapMethod::Peap : EapMethod::Tls;
+    if (wpaEnterprise) return profile::EapMethodOf(profile) == EapMethod::Tls ? EapMethod::Tls : EapMethod::Peap;
+    return profile::EapMethodOf(profile) == EapMethod::Peap ? EapMethod::Peap : EapMethod::Tls;
 }
 
 EnterpriseFault StoreEnterpriseLogin(WLAN_PROFILE& profile, const EnterpriseLogin& login, bool wpaEnterprise) {
@@ -32,15 +28,15 @@ EnterpriseFault StoreEnterpriseLogin(WLAN_PROFILE& profile, const EnterpriseLogi
     for (std::string_view text : {login.loginName, login.password, login.serverName, login.certificate})
         if (text.size() > LoginTextMost || text.find('\0') != std::string_view::npos) return EnterpriseFault::TooLong;
 
-    profile.EntAuthenType = peap ? Peap : EapTls;
+    profile.EntAuthenType = Stored(peap ? EapMethod::Peap : EapMethod::Tls);
     PutText(profile.LoginName, login.loginName);
     PutText(profile.ServerName, login.serverName);
     PutText(profile.UserCertHash, login.certificate);
     if (peap) {
         PutText(profile.LoginPassword, login.password);
-        profile.InnerAuthen = MsChapV2;
+        profile.InnerAuthen = Stored(profile::InnerMethod::MsChapV2);
     }
-    if (wpaEnterprise) profile.EncryptionLevel = login.aes ? Aes : Tkip;
+    if (wpaEnterprise) profile.EncryptionLevel = Stored(login.aes ? Level::Aes : Level::Tkip);
     return EnterpriseFault::None;
 }
 

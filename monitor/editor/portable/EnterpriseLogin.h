@@ -5,14 +5,16 @@
 #include <cstdint>
 #include <string_view>
 
+#include "adapter/portable/ProfileKinds.h"
 #include "adapter/wifiapi.h"
 
 namespace editor {
 
-enum class EapMethod { Tls, Peap };
+// Tls or Peap, as EntAuthenType stores them.
+using EapMethod = profile::EapMethod;
 
-// The method a page opens with: the RADIUS page shows PEAP for EntAuthenType 1
-// and EAP-TLS otherwise; the WPA-Enterprise page EAP-TLS for 2 and PEAP otherwise.
+// The method a page opens with: the RADIUS page shows PEAP for EntAuthenType PEAP
+// and EAP-TLS otherwise; the WPA-Enterprise page EAP-TLS for EAP-TLS and PEAP otherwise.
 EapMethod OpenEapMethod(const WLAN_PROFILE& profile, bool wpaEnterprise);
 
 // The PEAP certificate list's first entry.
@@ -34,8 +36,8 @@ enum class EnterpriseFault { None, NoCertificate, NoLoginName, NoPassword, TooLo
 
 // Checks in the page's order (EAP-TLS: a certificate; PEAP: a login name, then a
 // password) and, when they pass, stores the login: EntAuthenType, LoginName,
-// ServerName and UserCertHash, for PEAP LoginPassword and InnerAuthen 4, and on
-// the WPA-Enterprise page EncryptionLevel 5 (TKIP) or 6 (AES). On a fault the
+// ServerName and UserCertHash, for PEAP LoginPassword and InnerAuthen MS-CHAPv2, and on
+// the WPA-Enterprise page EncryptionLevel TKIP or AES. On a fault the
 // record is left as it was.
 EnterpriseFault StoreEnterpriseLogin(WLAN_PROFILE& profile, const EnterpriseLogin& login, bool wpaEnterprise);
 

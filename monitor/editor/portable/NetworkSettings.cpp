@@ -3,13 +3,16 @@
 
 #include <cstring>
 
+#include "adapter/portable/ProfileKinds.h"
+
 namespace editor {
 
-bool IsInfrastructure(const WLAN_PROFILE& profile) {
-    return profile.AssociationMode != 0 && profile.AssociationMode != 2;
-}
+bool IsInfrastructure(const WLAN_PROFILE& profile) { return !profile::IsAdhoc(profile); }
 
-void SetInfrastructure(WLAN_PROFILE& profile, bool infrastructure) { profile.AssociationMode = infrastructure ? 1 : 0; }
+void SetInfrastructure(WLAN_PROFILE& profile, bool infrastructure) {
+    using profile::Association;
+    profile.AssociationMode = profile::Stored(infrastructure ? Association::Infrastructure : Association::AdhocJoin);
+}
 
 bool SetSsid(WLAN_PROFILE& profile, std::string_view ssid) {
     if (ssid.size() > SsidMost) return false;

@@ -3,8 +3,12 @@
 
 #include <cstring>
 
+#include "adapter/portable/ProfileKinds.h"
+
 namespace editor {
 namespace {
+
+using profile::Security, profile::Stored;
 
 template <typename Field>
 void Clear(Field& field) {
@@ -18,72 +22,89 @@ void ClearLogin(WLAN_PROFILE& p) {
     Clear(p.UserCertHash);
 }
 
-// What WPA-Personal (2) clears; WPA2-Personal (4) clears EncryptionLevel as well.
+void ClearMethods(WLAN_PROFILE& p) {
+    p.EntAuthenType = Stored(profile::EapMethod::None);
+    p.InnerAuthen = Stored(profile::InnerMethod::None);
+}
+
+// What WPA-Personal clears; WPA2-Personal clears EncryptionLevel as well.
 void ClearForPreShared(WLAN_PROFILE& p) {
-    p.AuthentMode = p.DefaultKeyId = p.IsKeyHexed = p.EntAuthenType = p.InnerAuthen = 0;
+    p.AuthentMode = Stored(profile::WepAuth::Open);
+    p.DefaultKeyId = p.IsKeyHexed = 0;
+    ClearMethods(p);
     Clear(p.WEPKey);
 }
 
 void ClearForDisabled(WLAN_PROFILE& p) {
-    p.AuthentMode = p.EncryptionLevel = p.DefaultKeyId = p.IsPassPhrase = p.IsKeyHexed = 0;
-    p.EntAuthenType = p.InnerAuthen = 0;
+    p.AuthentMode = Stored(profile::WepAuth::Open);
+    p.EncryptionLevel = Stored(profile::Level::Unset);
+    p.DefaultKeyId = p.IsPassPhrase = p.IsKeyHexed = 0;
+    ClearMethods(p);
     Clear(p.PassPhrase);
     Clear(p.WEPKey);
 }
 
-constexpr uint32_t EapTls = 2;
-
 }  // namespace
 
 void ClearForSave(WLAN_PROFILE& p) {
-    switch (p.SecurityMode) {
-    case 1:  // WEP
-        p.EntAuthenType = p.InnerAuthen = 0;
+    switch (profile::SecurityOf(p)) {
+    case Security::Wep:
+        ClearMethods(p);
         ClearLogin(p);
         return;
-    case 2:  // WPA-Personal
+    case Security::WpaPersonal:
         ClearForPreShared(p);
         ClearLogin(p);
         return;
-    case 4:  // WPA2-Personal
+    case Security::Wpa2Personal:
         ClearForPreShared(p);
-        p.EncryptionLevel = 0;
+        p.EncryptionLevel = Stored(profile::Level::Unset);
         ClearLogin(p);
         return;
-    case 3:  // WPA-Enterprise
-    case 6:  // RADIUS
-        p.AuthentMode = p.DefaultKeyId = p.IsPassPhrase = p.IsKeyHexed = 0;
-        if (p.SecurityMode == 6) p.EncryptionLevel = 0;
+    case Security::WpaEnterprise:
+    case Security::Radius:
+        p.AuthentMode = Stored(profile::WepAuth::Open);
+        p.DefaultKeyId = p.IsPassPhrase = p.IsKeyHexed = 0;
+        if (profile::SecurityOf(p) == Security::Radius) p.EncryptionLevel = Stored(profile::Level::Unset);
         Clear(p.PassPhrase);
         Clear(p.WEPKey);
-        if (p.EntAuthenType == EapTls) {
-            p.InnerAuthen = 0;
+        if (profile::EapMethodOf(p) == profile::EapMethod::Tls) {
+            p.InnerAuthen = Stored(profile::InnerMethod::None);
             Clear(p.LoginPassword);
         }
         return;
-    default:
-        ClearForDisabled(p);
-        ClearLogin(p);
-        return;
+    case Security::Disabled:
+    case Security::Wpa2Enterprise:  // not offered by the editor
+        break;
     }
+    // And any number no kind has.
+    ClearForDisabled(p);
+    ClearLogin(p);
 }
 
 void ClearForSurveyConnect(WLAN_PROFILE& p) {
-    switch (p.SecurityMode) {
-    case 1:
-        p.EntAuthenType = p.InnerAuthen = 0;
-        break;
-    case 2:
+    switch (profile::SecurityOf(p)) {
+    case Security::Wep:
+        ClearMethods(p);
+        ClearLogin(p);
+        return;
+    case Security::WpaPersonal:
         ClearForPreShared(p);
-        break;
-    case 4:
+        ClearLogin(p);
+        return;
+    case Security::Wpa2Personal:
         ClearForPreShared(p);
-        p.EncryptionLevel = 0;
-        break;
-    default:
-        ClearForDisabled(p);
-        break;
+        p.EncryptionLevel = Stored(profile::Level::Unset);
+        ClearLogin(p);
+        return;
+    case Security::Disabled:
+    case Security::WpaEnterprise:
+    case Security::Wpa2Enterprise:
+    case Security::Radius:
+        break;  // no surveyed network gets them
     }
+    // And any number no kind has.
+    ClearForDisabled(p);
     ClearLogin(p);
 }
 

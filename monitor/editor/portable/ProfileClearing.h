@@ -11,7 +11,7 @@ namespace editor {
 void ClearForSave(WLAN_PROFILE& profile);
 
 // The available networks page's Connect: the same for the three modes a
-// surveyed network gets (1 WEP, 2 WPA-Personal, 4 WPA2-Personal) and every
+// surveyed network gets (WEP, WPA-Personal, WPA2-Personal) and every
 // other mode as "Disabled"; the 802.1X texts are cleared in every case.
 void ClearForSurveyConnect(WLAN_PROFILE& profile);
 

@@ -3,29 +3,32 @@
 
 #include "adapter/portable/Bytes.h"
 #include "adapter/portable/IpTexts.h"
+#include "adapter/portable/ProfileKinds.h"
 #include "monitor/editor/portable/NetworkSettings.h"
 
 namespace editor {
 std::string AuthenticationText(const WLAN_PROFILE& p) {
-    switch (p.SecurityMode) {
-    case 1: return p.AuthentMode == 1 ? "Shared Key" : p.AuthentMode == 2 ? "Auto" : "Open System";
-    case 2: return p.EncryptionLevel == 6 ? "AES" : "TKIP";
-    case 4: return "AES";
-    case 3:
-    case 6: return p.EntAuthenType == 1 ? "PEAP" : "EAP-TLS";
-    default: return "Auto";
+    using profile::Security;
+    switch (profile::SecurityOf(p)) {
+    case Security::Wep: return profile::WepAuthText(profile::WepAuthOf(p));
+    case Security::WpaPersonal:
+        return profile::LevelOf(p) == profile::Level::Aes ? profile::AesText : profile::TkipText;
+    case Security::Wpa2Personal: return profile::AesText;
+    case Security::WpaEnterprise:
+    case Security::Radius:
+        return profile::EapMethodOf(p) == profile::EapMethod::Peap ? profile::PeapText : profile::EapTlsText;
+    case Security::Disabled:
+    case Security::Wpa2Enterprise: break;
     }
+    return "Auto";
 }
 
 const char* SecurityModeName(uint32_t securityMode) {
-    switch (securityMode) {
-    case 1: return "WEP";
-    case 2: return "WPA-Personal";
-    case 3: return "WPA-Enterprise";
-    case 4: return "WPA2-Personal";
-    case 6: return "RADIUS";
-    default: return "Disabled";
-    }
+    // WPA2 with 802.1X is no entry of the page's list: it shows as "Disabled", as a number no kind has.
+    const profile::SecurityKind* kind = profile::FindKind(securityMode);
+    if (!kind || kind->security == profile::Security::Wpa2Enterprise)
+        return profile::NameOf(profile::Security::Disabled);
+    return kind->name;
 }
 
 std::array<std::string, SummaryRowCount> SummaryRows(const WLAN_PROFILE& p) {
@@ -33,7 +36,9 @@ std::array<std::string, SummaryRowCount> SummaryRows(const WLAN_PROFILE& p) {
     rows[0] = std::string(p.SSID, BoundedLength(p.SSID, sizeof p.SSID));
     rows[1] = IsInfrastructure(p) ? "Infrastructure" : "Ad Hoc";
     rows[2] = std::to_string(int32_t(p.Channel));  // "%d"
-    rows[3] = p.NetworkMode != 0 ? "G-Only Mode" : "Mixed Mode";
+    using profile::NetworkMode;
+    const NetworkMode mode = profile::NetworkModeOf(p) == NetworkMode::Mixed ? NetworkMode::Mixed : NetworkMode::GOnly;
+    rows[3] = NetworkModeEntries[profile::Stored(mode)];  // any other number shows as G-Only
     rows[4] = SecurityModeName(p.SecurityMode);
     rows[5] = AuthenticationText(p);
     if (p.DhcpEnabled == 1) {

@@ -1,32 +1,38 @@
 // SecurityModes.cpp - see SecurityModes.h.
 #include "monitor/editor/portable/SecurityModes.h"
 
+#include "adapter/portable/ProfileKinds.h"
+
 namespace editor {
 namespace {
 
+using profile::Security;
+
+constexpr SecurityEntry Entry(Security security, SecurityPage next) {
+    return {profile::NameOf(security), profile::Stored(security), next};
+}
+
 constexpr SecurityEntry kEntries[] = {
-    {"Disabled", 0, SecurityPage::Summary},
-    {"WEP", 1, SecurityPage::Wep},
-    {"WPA-Personal", 2, SecurityPage::WpaPersonal},
-    {"WPA2-Personal", 4, SecurityPage::Wpa2Personal},
-    {"WPA-Enterprise", 3, SecurityPage::WpaEnterprise},
-    {"RADIUS", 6, SecurityPage::Radius},
+    Entry(Security::Disabled, SecurityPage::Summary),
+    Entry(Security::Wep, SecurityPage::Wep),
+    Entry(Security::WpaPersonal, SecurityPage::WpaPersonal),
+    Entry(Security::Wpa2Personal, SecurityPage::Wpa2Personal),
+    Entry(Security::WpaEnterprise, SecurityPage::WpaEnterprise),
+    Entry(Security::Radius, SecurityPage::Radius),
 };
-constexpr size_t AdhocEntryCount = 2;
+constexpr size_t AdhocEntryCount = 2;  // Disabled and WEP: an ad hoc cell has no WPA or 802.1X
 
 }  // namespace
 
-bool IsAdhoc(const WLAN_PROFILE& profile) { return profile.AssociationMode == 0 || profile.AssociationMode == 2; }
-
 std::span<const SecurityEntry> SecurityEntries(const WLAN_PROFILE& profile) {
-    return std::span<const SecurityEntry>(kEntries, IsAdhoc(profile) ? AdhocEntryCount : std::size(kEntries));
+    return std::span<const SecurityEntry>(kEntries, profile::IsAdhoc(profile) ? AdhocEntryCount : std::size(kEntries));
 }
 
 size_t OpenSecurityIndex(WLAN_PROFILE& profile) {
     const std::span<const SecurityEntry> entries = SecurityEntries(profile);
     for (size_t i = 0; i < entries.size(); ++i)
         if (entries[i].securityMode == profile.SecurityMode) return i;
-    profile.SecurityMode = 0;
+    profile.SecurityMode = profile::Stored(Security::Disabled);
     return 0;
 }
 

@@ -13,19 +13,16 @@ enum class SecurityPage { Summary, Wep, WpaPersonal, Wpa2Personal, WpaEnterprise
 
 struct SecurityEntry {
     const char* text;
-    uint32_t securityMode;
+    uint32_t securityMode;  // stored, as the kind table numbers it
     SecurityPage next;  // where Next goes with this entry selected
 };
-
-// AssociationMode 0 (ad hoc, join) or 2 (ad hoc on the profile's channel).
-bool IsAdhoc(const WLAN_PROFILE& profile);
 
 // The entries the list offers: "Disabled" and "WEP" for an ad hoc profile, all six otherwise.
 std::span<const SecurityEntry> SecurityEntries(const WLAN_PROFILE& profile);
 
 // The page opens: the index of the entry standing for SecurityMode. A mode the
-// list does not offer (0, 5, anything outside 1-4 and 6, or a WPA or RADIUS
-// mode of an ad hoc profile) selects "Disabled" and sets SecurityMode to 0.
+// list does not offer (Disabled, WPA2 with 802.1X, a number no kind has, or a WPA
+// or RADIUS mode of an ad hoc profile) selects "Disabled" and stores Disabled.
 size_t OpenSecurityIndex(WLAN_PROFILE& profile);
 
 // The selection changed: SecurityMode of that entry. An index the list does not offer changes nothing.

@@ -11,8 +11,8 @@
 namespace editor {
 namespace {
 
-constexpr size_t Wep64KeyBytes = 5;
-constexpr size_t Wep128KeyBytes = 13;
+constexpr size_t Wep64KeyBytes = profile::WepKeyBytes(profile::Level::Wep64);
+constexpr size_t Wep128KeyBytes = profile::WepKeyBytes(profile::Level::Wep128);
 constexpr size_t ReadPassphraseMost = 63;  // what the page reads of its edit
 
 constexpr WepKeyMask kMask64{"PP:PP:PP:PP:PP", "__:__:__:__:__", "00:00:00:00:00"};
@@ -32,7 +32,7 @@ void PutText(char* field, size_t width, std::string_view text) {
 
 }  // namespace
 
-size_t WepKeyDigitCount(uint32_t encryptionLevel) { return encryptionLevel == Wep64 ? 10 : 26; }
+size_t WepKeyDigitCount(uint32_t encryptionLevel) { return 2 * profile::WepKeyBytes(profile::Level(encryptionLevel)); }
 
 WepKeyMask WepKeyMaskFor(uint32_t encryptionLevel) { return encryptionLevel == Wep64 ? kMask64 : kMask128; }
 

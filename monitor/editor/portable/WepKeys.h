@@ -6,14 +6,15 @@
 #include <string>
 #include <string_view>
 
+#include "adapter/portable/ProfileKinds.h"
 #include "adapter/wifiapi.h"
 
 namespace editor {
 
-// EncryptionLevel of a WEP profile: 1 is 64 bits (5-byte key, 10 digits); any
-// other value 128 bits (13 bytes, 26 digits), which the page writes as 2.
-inline constexpr uint32_t Wep64 = 1;
-inline constexpr uint32_t Wep128 = 2;
+// EncryptionLevel of a WEP profile: Wep64 is 64 bits (5-byte key, 10 digits); any
+// other value 128 bits (13 bytes, 26 digits), which the page writes as Wep128.
+inline constexpr uint32_t Wep64 = profile::Stored(profile::Level::Wep64);
+inline constexpr uint32_t Wep128 = profile::Stored(profile::Level::Wep128);
 size_t WepKeyDigitCount(uint32_t encryptionLevel);
 
 // The masked key field's strings for a key length.

@@ -9,8 +9,7 @@
 namespace keydialog {
 namespace {
 
-constexpr uint32_t ModeWep = 1, ModeWpa = 2, ModeWpa2 = 4;
-constexpr uint32_t Level64 = 1, Level128 = 2, LevelTkip = 5, LevelAes = 6;
+using profile::Level, profile::Security, profile::Stored;
 
 template <size_t N>
 void SetText(char (&field)[N], std::string_view text) {
@@ -26,21 +25,13 @@ void Clear(char (&field)[N]) {
 }  // namespace
 
 uint32_t SecurityModeOf(Kind kind) {
-    switch (kind) {
-    case Wep: return ModeWep;
-    case WpaPersonal: return ModeWpa;
-    case Wpa2Personal: return ModeWpa2;
-    }
-    return 0;
+    return kind >= Wep && kind <= Wpa2Personal ? Stored(KindSecurity[kind]) : Stored(Security::Disabled);
 }
 
 int KindOfSecurityMode(uint32_t securityMode) {
-    switch (securityMode) {
-    case ModeWep: return Wep;
-    case ModeWpa: return WpaPersonal;
-    case ModeWpa2: return Wpa2Personal;
-    default: return -1;
-    }
+    for (int kind = Wep; kind <= Wpa2Personal; ++kind)
+        if (Stored(KindSecurity[kind]) == securityMode) return kind;
+    return -1;
 }
 
 bool ChooseKind(WLAN_PROFILE& record, Kind own, Kind chosen) {
@@ -49,11 +40,11 @@ bool ChooseKind(WLAN_PROFILE& record, Kind own, Kind chosen) {
     Clear(record.PassPhrase);
     switch (own) {
     case Wep:
-        record.EncryptionLevel = 0;
+        record.EncryptionLevel = Stored(Level::Unset);
         for (auto& key : record.WEPKey) Clear(key);
         break;
     case WpaPersonal:
-        record.EncryptionLevel = 0;
+        record.EncryptionLevel = Stored(Level::Unset);
         break;
     case Wpa2Personal:  // keeps EncryptionLevel: the WPA dialog then preselects the cipher it names
         break;
@@ -61,10 +52,10 @@ bool ChooseKind(WLAN_PROFILE& record, Kind own, Kind chosen) {
     return true;
 }
 
-bool WepIs128(const WLAN_PROFILE& record) { return record.EncryptionLevel == Level128; }
+bool WepIs128(const WLAN_PROFILE& record) { return profile::LevelOf(record) == Level::Wep128; }
 
 bool WepInit(WLAN_PROFILE& record) {
-    if (!WepIs128(record)) record.EncryptionLevel = Level64;
+    if (!WepIs128(record)) record.EncryptionLevel = Stored(Level::Wep64);
     WepPassphraseChanged(record, {});
     return WepIs128(record);
 }
@@ -89,30 +80,28 @@ void WepKeyFieldChanged(WLAN_PROFILE& record, std::string_view fieldText) {
 }
 
 std::string WepKeyLengthChanged(WLAN_PROFILE& record, bool bits128) {
-    record.EncryptionLevel = bits128 ? Level128 : Level64;
+    record.EncryptionLevel = Stored(bits128 ? Level::Wep128 : Level::Wep64);
     return WepPassphraseChanged(record, {});
 }
 
 void WepConnect(WLAN_PROFILE& record) {
-    record.SecurityMode = ModeWep;
+    record.SecurityMode = Stored(Security::Wep);
     record.IsKeyHexed = 1;
 }
 
-int WpaCipherIndex(const WLAN_PROFILE& record) { return record.EncryptionLevel == LevelAes ? 1 : 0; }
+int WpaCipherIndex(const WLAN_PROFILE& record) { return profile::LevelOf(record) == Level::Aes ? 1 : 0; }
 
-bool PassphraseAccepted(std::string_view passphrase) {
-    return passphrase.size() >= 8 && passphrase.size() <= size_t(WpaPassphraseLimit);
-}
+bool PassphraseAccepted(std::string_view passphrase) { return editor::IsWpaPassphrase(passphrase); }
 
 void WpaConnect(WLAN_PROFILE& record, bool aes, std::string_view passphrase) {
-    record.SecurityMode = ModeWpa;
-    record.EncryptionLevel = aes ? LevelAes : LevelTkip;
+    record.SecurityMode = Stored(Security::WpaPersonal);
+    record.EncryptionLevel = Stored(aes ? Level::Aes : Level::Tkip);
     record.IsPassPhrase = 1;
     SetText(record.PassPhrase, passphrase);
 }
 
 void Wpa2Connect(WLAN_PROFILE& record, std::string_view passphrase) {
-    record.SecurityMode = ModeWpa2;
+    record.SecurityMode = Stored(Security::Wpa2Personal);
     record.IsPassPhrase = 1;
     SetText(record.PassPhrase, passphrase);
 }

@@ -6,14 +6,20 @@
 #include <string>
 #include <string_view>
 
+#include "adapter/portable/ProfileKinds.h"
 #include "adapter/wifiapi.h"
+#include "monitor/editor/portable/Passphrases.h"
 
 namespace keydialog {
 
 // The security combo of every dialog, in this order; each dialog preselects its own kind.
 enum Kind : int { Wep = 0, WpaPersonal = 1, Wpa2Personal = 2 };
-inline constexpr const char* KindTexts[] = {"WEP", "WPA-Personal", "WPA2-Personal"};
-// SecurityMode of a kind (1, 2, 4) and the dialog a SecurityMode asks with (-1: none).
+inline constexpr profile::Security KindSecurity[] = {profile::Security::Wep, profile::Security::WpaPersonal,
+                                                     profile::Security::Wpa2Personal};
+inline constexpr const char* KindTexts[] = {profile::NameOf(KindSecurity[Wep]),
+                                            profile::NameOf(KindSecurity[WpaPersonal]),
+                                            profile::NameOf(KindSecurity[Wpa2Personal])};
+// SecurityMode of a kind and the dialog a SecurityMode asks with (-1: none).
 uint32_t SecurityModeOf(Kind kind);
 int KindOfSecurityMode(uint32_t securityMode);
 
@@ -25,8 +31,8 @@ bool ChooseKind(WLAN_PROFILE& record, Kind own, Kind chosen);
 // WEP dialog.
 inline constexpr const char* KeyLengthTexts[] = {"64 bits", "128 bits"};
 inline constexpr int WepPassphraseLimit = 31;
-// Initialisation: "128 bits" when EncryptionLevel is 2, otherwise "64 bits" and EncryptionLevel
-// 1; then an empty passphrase. Returns whether the key is 128 bits.
+// Initialisation: "128 bits" when EncryptionLevel is Wep128, otherwise "64 bits" and EncryptionLevel
+// Wep64; then an empty passphrase. Returns whether the key is 128 bits.
 bool WepInit(WLAN_PROFILE& record);
 bool WepIs128(const WLAN_PROFILE& record);
 // The passphrase as typed: IsPassPhrase, PassPhrase and WEPKey 0 follow it; returns the text the
@@ -34,19 +40,19 @@ bool WepIs128(const WLAN_PROFILE& record);
 std::string WepPassphraseChanged(WLAN_PROFILE& record, std::string_view passphrase);
 // The key field's text: its digits without ":" become WEPKey 0.
 void WepKeyFieldChanged(WLAN_PROFILE& record, std::string_view fieldText);
-// Another key length: EncryptionLevel 1 or 2, the passphrase emptied; returns the key field's
+// Another key length: EncryptionLevel Wep64 or Wep128, the passphrase emptied; returns the key field's
 // text (the zero key of that length).
 std::string WepKeyLengthChanged(WLAN_PROFILE& record, bool bits128);
 // Connect: any key text is taken.
 void WepConnect(WLAN_PROFILE& record);
 
 // WPA-Personal and WPA2-Personal dialogs.
-inline constexpr const char* CipherTexts[] = {"TKIP", "AES"};
-inline constexpr int WpaPassphraseLimit = 63;
-inline constexpr const char* PassphraseRefusal = "Please enter the correct Passphrase";
-// 1 ("AES") when EncryptionLevel is 6, else 0 ("TKIP").
+inline constexpr const char* CipherTexts[] = {profile::TkipText, profile::AesText};
+inline constexpr int WpaPassphraseLimit = int(editor::WpaPassphraseMost);
+inline constexpr const char* PassphraseRefusal = editor::WrongPassphraseMessage;
+// 1 ("AES") when EncryptionLevel is AES, else 0 ("TKIP").
 int WpaCipherIndex(const WLAN_PROFILE& record);
-// A pre-shared passphrase has 8 to 63 characters.
+// The editor's rule: 8 to 63 printable ASCII characters.
 bool PassphraseAccepted(std::string_view passphrase);
 // Connect with an accepted passphrase.
 void WpaConnect(WLAN_PROFILE& record, bool aes, std::string_view passphrase);

@@ -1,6 +1,7 @@
 // LinkStatusView.cpp - see LinkStatusView.h.
 #include "monitor/pages/portable/LinkStatusView.h"
 
+#include "adapter/portable/ProfileKinds.h"
 #include "monitor/res/resource.h"
 
 namespace linkinfo {
@@ -76,7 +77,7 @@ StatusView DecideStatus(const StatusInput& in, StatusMemory& memory) {
 }
 
 PendingView DecidePending(uint32_t associationMode) {
-    if (associationMode != 0 && associationMode != 2)
+    if (!profile::IsAdhoc(profile::Association(associationMode)))
         return {true, IDB_LINK_INFRA_DOWN, IDR_GIF_NO_LINK, HeadlineInfrastructure, SentenceNoAccessPoint};
     return {false, IDB_LINK_ADHOC_DOWN, IDR_GIF_NO_LINK, HeadlineAdhoc, SentenceNoAdhoc};
 }

@@ -62,7 +62,7 @@ struct PendingView {
     const char* sentenceText;
 };
 
-// By the profile's AssociationMode: 0 and 2 are ad hoc, anything else infrastructure.
+// By the profile's AssociationMode: either ad hoc mode, or anything else as infrastructure.
 PendingView DecidePending(uint32_t associationMode);
 
 // While a connection is pending the page looks often and ends the pending display as soon as the

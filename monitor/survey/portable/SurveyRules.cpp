@@ -4,14 +4,13 @@
 #include <cstring>
 #include <optional>
 
+#include "adapter/portable/ProfileKinds.h"
 #include "monitor/editor/portable/AvailableNetworks.h"
 
 namespace survey {
 namespace {
 
-constexpr uint32_t ModeWpa = 2, ModeWpa2 = 4;
-constexpr uint32_t LevelAes = 6;
-constexpr uint32_t AuthenticationDot1x = 3;
+using profile::Security, profile::Stored;
 
 template <size_t N>
 void Clear(char (&field)[N]) {
@@ -87,10 +86,12 @@ Lookup FillForConnect(const uint8_t* list, size_t size, const RowCells& cells, W
     const std::optional<scan::SecurityKinds> kinds =
         entry->privacy != 0 ? scan::FindSecurityElement(*entry) : std::nullopt;
     // No pre-shared key opens such a network: the passphrase dialog could never connect.
-    if (kinds && kinds->authentication == AuthenticationDot1x) return Lookup::Enterprise;
+    if (kinds && kinds->authentication == scan::AuthenticationDot1x) return Lookup::Enterprise;
 
     const scan::ProfileSecurity security = scan::SecurityForProfile(*entry);
-    record.AssociationMode = entry->infrastructureMode != 0 ? 1 : 0;
+    using profile::Association;
+    const bool infrastructure = entry->infrastructureMode != 0;
+    record.AssociationMode = Stored(infrastructure ? Association::Infrastructure : Association::AdhocJoin);
     SetText(record.SSID, cells.ssid);
     record.Channel = ChannelNumber(cells.channel);
     record.SecurityMode = security.securityMode;
@@ -98,7 +99,7 @@ Lookup FillForConnect(const uint8_t* list, size_t size, const RowCells& cells, W
     record.DhcpEnabled = 1;
     record.TxRate = 54;
     record.DefaultKeyId = 0;
-    record.AuthentMode = 0;
+    record.AuthentMode = Stored(profile::WepAuth::Open);
     // An earlier network's secrets would otherwise travel with this one (Save To Profile).
     record.IsPassPhrase = 0;
     Clear(record.PassPhrase);
@@ -111,7 +112,8 @@ Lookup FillForConnect(const uint8_t* list, size_t size, const RowCells& cells, W
 }
 
 void PreferWpa2ForAes(WLAN_PROFILE& record) {
-    if (record.SecurityMode == ModeWpa && record.EncryptionLevel == LevelAes) record.SecurityMode = ModeWpa2;
+    if (profile::SecurityOf(record) == Security::WpaPersonal && profile::LevelOf(record) == profile::Level::Aes)
+        record.SecurityMode = Stored(Security::Wpa2Personal);
 }
 
 bool AsksAboutStaticAddress(int32_t statusResult, const NETWORK_STATUS& status, bool linkUp) {
