@@ -10,6 +10,7 @@
 
 #include "adapter/wifiapi.h"
 #include "monitor/core/AppState.h"
+#include "monitor/ui/Handles.h"
 
 class IMonitorWindow;
 
@@ -99,10 +100,10 @@ private:
 
     std::mutex zeroControlCalls_;  // never held across a message to the frame
     std::atomic<int32_t> lastZeroControl_{-1};
-    HANDLE watcher_ = nullptr;
+    CHandle watcher_;
     DWORD watcherThreadId_ = 0;
-    HANDLE stopWatcher_ = nullptr;
-    HANDLE refreshWatcher_ = nullptr;
+    CHandle stopWatcher_;
+    CHandle refreshWatcher_;
     std::atomic<int> gateClosed_{0};
     std::atomic<uint32_t> gateEpoch_{0};
     std::atomic<uint32_t> watcherPeriodMs_{WatcherPeriodMs};

@@ -108,10 +108,6 @@ FILETIME LastWrite(const std::string& path) {
 
 CProfilesPage::CProfilesPage(IMonitorHost& host) : CTabPage(IDD_PROFILES, nullptr), host_(host) {}
 
-CProfilesPage::~CProfilesPage() {
-    if (rowIcons_) ImageList_Destroy(rowIcons_);
-}
-
 bool CProfilesPage::OnInitDialog() {
     SetDragHost(host_.Window());
     Place(kLayout);
@@ -146,14 +142,14 @@ bool CProfilesPage::OnInitDialog() {
 }
 
 void CProfilesPage::CreateRowIcons() {
-    rowIcons_ = ImageList_Create(16, 16, ILC_COLOR32 | ILC_MASK, 2, 1);
+    rowIcons_.Reset(ImageList_Create(16, 16, ILC_COLOR32 | ILC_MASK, 2, 1));
     if (!rowIcons_) return;
     const int id = IsWindowsXpFlag() ? IDI_TRAY_XP_FULL : IDI_TRAY_OTHER_FULL;
     if (HICON icon = static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id), IMAGE_ICON, 16, 16, 0))) {
-        ImageList_AddIcon(rowIcons_, icon);
+        ImageList_AddIcon(rowIcons_.get(), icon);
         DestroyIcon(icon);
     }
-    SendMessageA(list_.Handle(), LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(rowIcons_));
+    SendMessageA(list_.Handle(), LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(rowIcons_.get()));
 }
 
 void CProfilesPage::OnDestroy() {
@@ -345,11 +341,12 @@ void CProfilesPage::Import() {
     fileFolders_.Chose(choice.path, choice.nameOffset);
     const std::string& path = choice.path;
     // Opened so that nobody can change the file between the check and the registry editor's read.
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL,
-                              nullptr);
+    CHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                             FILE_ATTRIBUTE_NORMAL, nullptr));
     std::vector<uint8_t> bytes;
-    if (file == INVALID_HANDLE_VALUE || !ReadAtMost(file, regfile::MostBytes + 1, bytes)) {
-        if (file != INVALID_HANDLE_VALUE) CloseHandle(file);
+    // A refusal lets go of the file before it is shown.
+    if (!file || !ReadAtMost(file.get(), regfile::MostBytes + 1, bytes)) {
+        file.Reset();
         Message(profiles::FileUnreadable);
         return Reload();
     }
@@ -363,7 +360,7 @@ void CProfilesPage::Import() {
     // The name every new profile's follows, as the name prompt and wifictl apply it.
     if (check.fault == regfile::Fault::None && !profile::IsCreatableName(name)) check.fault = regfile::Fault::RefusedName;
     if (check.fault != regfile::Fault::None) {
-        CloseHandle(file);
+        file.Reset();
         Message(regfile::RefusalText(check, regfile::ShownItem(Narrow(check.item, check.singleByte)),
                                      regfile::ShownItem(name)),
                 MB_OK | MB_ICONWARNING);
@@ -371,11 +368,11 @@ void CProfilesPage::Import() {
     }
     // The registry editor merges into a profile of that name: replacing it is the user's choice.
     if (ProfileExists(name) && Message(profiles::OverwriteQuestion, MB_YESNO | MB_ICONINFORMATION) != IDYES) {
-        CloseHandle(file);
+        file.Reset();
         return Reload();
     }
     transferProfile_ = name;
-    StartTransfer(Transfer::Import, profiles::ImportCommandLine(CRegistryEditorRun::EditorPath(), path), file);
+    StartTransfer(Transfer::Import, profiles::ImportCommandLine(CRegistryEditorRun::EditorPath(), path), std::move(file));
 }
 
 void CProfilesPage::Export() {
@@ -392,15 +389,15 @@ void CProfilesPage::Export() {
     transferProfile_ = name;
     transferFile_ = path;
     transferFileTime_ = LastWrite(path);
-    StartTransfer(Transfer::Export, profiles::ExportCommandLine(CRegistryEditorRun::EditorPath(), path, name), nullptr);
+    StartTransfer(Transfer::Export, profiles::ExportCommandLine(CRegistryEditorRun::EditorPath(), path, name), CHandle());
 }
 
 std::string CProfilesPage::FileDialogFolder() const {
     return fileFolders_.StartFolder(file_dialogs::DocumentsFolder());
 }
 
-void CProfilesPage::StartTransfer(Transfer transfer, const std::string& commandLine, HANDLE held) {
-    if (!editorRun_.Start(commandLine, held)) {
+void CProfilesPage::StartTransfer(Transfer transfer, const std::string& commandLine, CHandle held) {
+    if (!editorRun_.Start(commandLine, std::move(held))) {
         Message(profiles::EditorNotStarted, MB_OK | MB_ICONWARNING);
         if (transfer == Transfer::Import) Reload();
         return;

@@ -18,11 +18,11 @@
 #include "monitor/skin/SkinStatic.h"
 #include "monitor/skin/TarnoListBox.h"
 #include "monitor/skin/TarnoListCtrl.h"
+#include "monitor/ui/Handles.h"
 
 class CProfilesPage : public CTabPage {
 public:
     explicit CProfilesPage(IMonitorHost& host);
-    ~CProfilesPage() override;
 
     // Its tab: the list is read again each time it shows.
     void OnTabShown() override { Reload(); }
@@ -69,14 +69,14 @@ private:
     void Export();
     // Where the next file dialog opens.
     std::string FileDialogFolder() const;
-    void StartTransfer(Transfer transfer, const std::string& commandLine, HANDLE held);
+    void StartTransfer(Transfer transfer, const std::string& commandLine, CHandle held);
     void FinishTransfer();
 
     IMonitorHost& host_;
     CTarnoListCtrl list_;
     CTarnoListBox details_;
     CSkinStatic buttons_[6];
-    HIMAGELIST rowIcons_ = nullptr;  // owned; the list only shows it
+    CImageListHandle rowIcons_;  // the list only shows it
     // Connect's record is the in-use profile the connect worker reads: New and Edit never touch it.
     std::unique_ptr<WLAN_PROFILE> connectRecord_;
     std::unique_ptr<WLAN_PROFILE> editRecord_;

@@ -1,4 +1,5 @@
-// The control and skin classes on real windows under Wine: lists, labels, GIFs, masked keys, meter, dragging.
+// The control and skin classes on real windows under Wine: lists, labels, GIFs, masked keys, meter, dragging;
+// the handle owners.
 #include <windows.h>
 #include <commctrl.h>
 
@@ -7,6 +8,7 @@
 #include <cstdlib>
 #include <iterator>
 #include <string>
+#include <utility>
 
 #include "monitor/skin/MaskEdit.h"
 #include "monitor/skin/PictureEx.h"
@@ -17,6 +19,7 @@
 #include "monitor/skin/TarnoListBox.h"
 #include "monitor/skin/TarnoListCtrl.h"
 #include "monitor/skin/TarnoStatic.h"
+#include "monitor/ui/Handles.h"
 
 namespace {
 
@@ -491,4 +494,21 @@ TEST_F(SkinTest, PictureTakesItsImagesSizeAndVariableRowsTheLineHeight) {
     for (const char* row : {"Connected", "Velmora-Home", "Infrastructure"}) variable.AddString(row);
     const int fixed = dialog.box.RowHeight(0);
     for (int row = 0; row < 3; ++row) EXPECT_EQ(variable.RowHeight(row), fixed) << "row " << row;
+}
+
+TEST(HandlesTest, AKernelHandleIsClosedOnceByItsOwnerAndNeitherFailureValueIsOne) {
+    HANDLE event = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    ASSERT_NE(event, nullptr);
+    DWORD flags = 0;
+    {
+        CHandle owner(event);
+        EXPECT_TRUE(owner);
+        const CHandle moved(std::move(owner));
+        EXPECT_FALSE(owner);
+        EXPECT_EQ(moved.get(), event);
+        EXPECT_TRUE(GetHandleInformation(event, &flags));
+    }
+    EXPECT_FALSE(GetHandleInformation(event, &flags)) << "closed when its owner went";
+    EXPECT_FALSE(CHandle(INVALID_HANDLE_VALUE)) << "CreateFile's failure";
+    EXPECT_FALSE(CHandle(nullptr)) << "the other creators' failure";
 }
