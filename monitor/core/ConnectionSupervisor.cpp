@@ -11,6 +11,7 @@
 #include "monitor/core/portable/DeviceChange.h"
 #include "monitor/core/portable/MonitorTexts.h"
 #include "monitor/core/portable/ZeroControlWatch.h"
+#include "monitor/res/Messages.h"
 
 // One connect worker: its thread and the event that cancels it.
 struct CConnectionSupervisor::Worker {

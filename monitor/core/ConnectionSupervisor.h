@@ -14,10 +14,6 @@
 
 class IMonitorWindow;
 
-// Private frame messages the workers send or post.
-inline constexpr UINT WM_WATCHER_REPORT = WM_APP + 0x10;   // wParam: the service's new answer; lParam: gate epoch
-inline constexpr UINT WM_CONNECT_FINISHED = WM_APP + 0x11;  // a connect worker ended
-
 class CConnectionSupervisor {
 public:
     explicit CConnectionSupervisor(AppState& state);

@@ -1,12 +1,10 @@
 // EditorPage.cpp - see EditorPage.h.
 #include "monitor/editor/EditorPage.h"
 
+#include "monitor/res/Messages.h"
 #include "monitor/res/resource.h"
 
 namespace {
-
-// Posted to a page: destroy the successor in slot wParam (its click handler has returned by then).
-constexpr UINT WM_DISCARD_SUCCESSOR = WM_APP + 0x20;
 
 constexpr ButtonLook kBackAndNext[] = {
     {IDC_BACK, IDB_EDITOR_BACK, IDB_EDITOR_BACK_HOVER, IDB_EDITOR_BACK_HOVER, "Back"},

@@ -18,6 +18,7 @@
 #include "adapter/portable/ProfileNames.h"
 #include "monitor/pages/portable/ProfileRegFile.h"
 #include "monitor/pages/portable/RegistryEditorCommands.h"
+#include "monitor/res/Messages.h"
 #include "monitor/ui/MessageBox.h"
 
 namespace {
@@ -49,10 +50,6 @@ constexpr Button kButtons[6] = {
     {IDC_PROFILE_EXPORT, IDB_PROFILE_EXPORT, IDB_PROFILE_EXPORT_HOVER, "Export"},
     {IDC_PROFILE_DELETE, IDB_PROFILE_DELETE, IDB_PROFILE_DELETE_HOVER, "Delete"},
 };
-
-// Posted by a key the list had: its selection has moved by then, and the details follow it as
-// they follow a click.
-constexpr UINT WM_LIST_KEY_HANDLED = WM_APP + 0x30;
 
 // The registry editor usually ends within a tenth of a second; the page looks this often.
 constexpr UINT kTransferPollMs = 50;
