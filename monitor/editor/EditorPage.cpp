@@ -54,17 +54,19 @@ CSkinStatic* CEditorPage::Button(int id) {
     return nullptr;
 }
 
-bool CEditorPage::OnCommand(int id, int code, HWND control) {
-    // Only a click on the control itself: Enter and Escape send 1 and 2 too.
-    const bool click = control && control == Item(id) && code == STN_CLICKED;
-    if (click && id == IDC_NEXT) {
+bool CEditorPage::OnButtonClicked(int id) {
+    if (id == IDC_NEXT) {
         OnNext();
         return true;
     }
-    if (click && id == IDC_BACK) {
+    if (id == IDC_BACK) {
         OnBack();
         return true;
     }
+    return OnPageButtonClicked(id);
+}
+
+bool CEditorPage::OnCommand(int id, int code, HWND control) {
     if (OnPageCommand(id, code, control)) return true;
     return id == IDOK || id == IDCANCEL;  // a page never ends on them
 }

@@ -9,7 +9,8 @@
 //   - `Layout()` places the template's controls in pixels (see monitor/ui/Placement.h);
 //   - `OnInitPage()` fills the controls from the record;
 //   - `OnNext()` checks and stores, then calls `Forward(std::make_unique<...>(...))`;
-//   - `OnPageCommand()` handles the page's other controls.
+//   - `OnPageButtonClicked()` handles the clicks on the page's other buttons, `OnPageCommand()`
+//     the other notifications of its controls.
 // Back is control 2, Next control IDC_NEXT: only their clicks count (the mouse's, Space or Enter on the
 // focused button, and Alt+B and Alt+N, which the monitor window turns into clicks), never the
 // dialog manager's Enter or Escape.
@@ -69,6 +70,7 @@ protected:
     virtual void OnInitPage() {}
     virtual void OnNext() {}
     virtual void OnBack() { Back(); }
+    virtual bool OnPageButtonClicked(int /*id*/) { return false; }
     virtual bool OnPageCommand(int /*id*/, int /*code*/, HWND /*control*/) { return false; }
 
     // Next: opens `next` after this page and hides this one. Returns the new page, or null.
@@ -79,6 +81,7 @@ protected:
     void Discard(CEditorPage* page);
 
     bool OnInitDialog() final;
+    bool OnButtonClicked(int id) final;
     bool OnCommand(int id, int code, HWND control) final;
     bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
     void RepaintBesidePage() const;

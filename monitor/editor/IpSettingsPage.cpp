@@ -117,12 +117,14 @@ void CIpSettingsPage::OfferDefaultMask() {
     }
 }
 
+bool CIpSettingsPage::OnPageButtonClicked(int id) {
+    if (id != IDC_IP_DHCP && id != IDC_IP_STATIC) return false;
+    ChooseDhcp(id == IDC_IP_DHCP);
+    return true;
+}
+
 bool CIpSettingsPage::OnPageCommand(int id, int code, HWND) {
     switch (id) {
-    case IDC_IP_DHCP:
-    case IDC_IP_STATIC:
-        if (code == BN_CLICKED) ChooseDhcp(id == IDC_IP_DHCP);
-        return true;
     case IDC_IP_ADDRESS:
     case IDC_IP_MASK:
     case IDC_IP_GATEWAY:

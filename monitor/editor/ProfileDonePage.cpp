@@ -66,12 +66,13 @@ void CProfileDonePage::OnNext() {
     if (fromSurvey_) host.ReloadProfiles();
 }
 
-bool CProfileDonePage::OnPageCommand(int id, int code, HWND control) {
-    if (id == IDC_ENTER_SINK) return true;
-    if (id != IDC_DONE_RETURN || code != STN_CLICKED || control != Item(id)) return false;
+bool CProfileDonePage::OnPageButtonClicked(int id) {
+    if (id != IDC_DONE_RETURN) return false;
     ReturnToProfiles();
     return true;
 }
+
+bool CProfileDonePage::OnPageCommand(int id, int, HWND) { return id == IDC_ENTER_SINK; }
 
 void CProfileDonePage::ReturnToProfiles() {
     IMonitorHost& host = Host();

@@ -15,6 +15,7 @@ protected:
     std::span<const ButtonLook> Buttons() const override;
     void OnInitPage() override;
     void OnNext() override;  // Connect to Network
+    bool OnPageButtonClicked(int id) override;
     bool OnPageCommand(int id, int code, HWND control) override;
     bool OnTimer(UINT_PTR id) override;
 

@@ -63,12 +63,13 @@ void CProfileSummaryPage::OnBack() {
     Back();
 }
 
-bool CProfileSummaryPage::OnPageCommand(int id, int code, HWND control) {
-    if (id == IDC_ENTER_SINK) return true;
-    if (id != IDC_SUMMARY_EXIT || code != STN_CLICKED || control != Item(id)) return false;
+bool CProfileSummaryPage::OnPageButtonClicked(int id) {
+    if (id != IDC_SUMMARY_EXIT) return false;
     Exit();
     return true;
 }
+
+bool CProfileSummaryPage::OnPageCommand(int id, int, HWND) { return id == IDC_ENTER_SINK; }
 
 void CProfileSummaryPage::Exit() {
     if (ui::Message(Handle(), kAskExit, MB_OKCANCEL | MB_ICONINFORMATION) != IDOK) return;

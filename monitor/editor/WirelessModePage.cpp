@@ -39,12 +39,14 @@ void CWirelessModePage::OnInitPage() {
                    editor::IsInfrastructure(Record()) ? IDC_MODE_INFRASTRUCTURE : IDC_MODE_ADHOC);
 }
 
+bool CWirelessModePage::OnPageButtonClicked(int id) {
+    if (id != IDC_MODE_INFRASTRUCTURE && id != IDC_MODE_ADHOC) return false;
+    editor::SetInfrastructure(Record(), id == IDC_MODE_INFRASTRUCTURE);
+    return true;
+}
+
 bool CWirelessModePage::OnPageCommand(int id, int code, HWND) {
     switch (id) {
-    case IDC_MODE_INFRASTRUCTURE:
-    case IDC_MODE_ADHOC:
-        if (code == BN_CLICKED) editor::SetInfrastructure(Record(), id == IDC_MODE_INFRASTRUCTURE);
-        return true;
     case IDC_MODE_SSID:
         if (code == EN_CHANGE) editor::SetSsid(Record(), ui::Edit(Handle(), IDC_MODE_SSID).Text());
         return true;

@@ -155,9 +155,7 @@ void CProfilesPage::OnDestroy() {
     StopTimer(TIMER_REGISTRY_EDITOR);
 }
 
-bool CProfilesPage::OnCommand(int id, int code, HWND) {
-    if (id == IDC_ENTER_SINK) return true;
-    if (code != STN_CLICKED) return false;
+bool CProfilesPage::OnButtonClicked(int id) {
     switch (id) {
     case IDC_PROFILE_CONNECT: Connect(); return true;
     case IDC_PROFILE_NEW: New(); return true;
@@ -168,6 +166,9 @@ bool CProfilesPage::OnCommand(int id, int code, HWND) {
     default: return false;
     }
 }
+
+// Enter does nothing.
+bool CProfilesPage::OnCommand(int id, int, HWND) { return id == IDC_ENTER_SINK; }
 
 bool CProfilesPage::OnNotify(NMHDR* header, LRESULT& result) {
     if (header->idFrom != IDC_PROFILE_LIST) return false;

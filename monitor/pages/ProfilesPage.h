@@ -42,6 +42,7 @@ public:
 
 protected:
     bool OnInitDialog() override;
+    bool OnButtonClicked(int id) override;
     bool OnCommand(int id, int code, HWND control) override;
     bool OnNotify(NMHDR* header, LRESULT& result) override;
     bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
