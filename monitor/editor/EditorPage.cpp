@@ -36,22 +36,9 @@ bool CEditorPage::OnInitDialog() {
     SetDragHost(host_.Window());
     Place(Layout());
     SetBackground(backgroundId_);
-    for (const ButtonLook& look : Buttons()) {
-        auto button = std::make_unique<CSkinStatic>();
-        if (!button->Attach(Handle(), look.id)) continue;
-        button->SetBitmaps(look.normal, look.hover, look.pressed);
-        button->SetCaption(look.caption);
-        TrackSkinStatic(button.get());
-        buttons_.push_back(std::move(button));
-    }
+    buttons_.Attach(*this, Buttons());
     OnInitPage();
     return true;
-}
-
-CSkinStatic* CEditorPage::Button(int id) {
-    for (auto& button : buttons_)
-        if (button->Id() == id) return button.get();
-    return nullptr;
 }
 
 bool CEditorPage::OnButtonClicked(int id) {

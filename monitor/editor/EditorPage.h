@@ -19,21 +19,13 @@
 #include <array>
 #include <memory>
 #include <span>
-#include <vector>
 
 #include "adapter/wifiapi.h"
 #include "monitor/host/MonitorHost.h"
 #include "monitor/host/portable/PageGeometry.h"
+#include "monitor/skin/ButtonSet.h"
 #include "monitor/skin/SkinDialog.h"
 #include "monitor/skin/SkinStatic.h"
-
-// A bitmap button of a page: control id, its normal, hover and pressed bitmaps, and its caption
-// (the word the bitmaps show, its window text).
-struct ButtonLook {
-    int id;
-    int normal, hover, pressed;
-    const char* caption;
-};
 
 class CEditorPage : public CSkinDialog {
 public:
@@ -65,7 +57,7 @@ protected:
     virtual std::span<const Placement> Layout() const = 0;
     // Back and Next by default.
     virtual std::span<const ButtonLook> Buttons() const;
-    CSkinStatic* Button(int id);
+    CSkinStatic* Button(int id) { return buttons_.Find(id); }
 
     virtual void OnInitPage() {}
     virtual void OnNext() {}
@@ -94,5 +86,5 @@ private:
     CEditorPage* before_ = nullptr;  // not owned: it owns this page
     std::array<std::unique_ptr<CEditorPage>, SuccessorSlots> successors_;
     std::array<unsigned, SuccessorSlots> generations_{};  // bumped by each Forward into the slot
-    std::vector<std::unique_ptr<CSkinStatic>> buttons_;
+    CButtonSet buttons_;
 };

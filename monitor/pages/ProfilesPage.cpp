@@ -38,17 +38,14 @@ constexpr Placement kLayout[] = {
     {IDC_ENTER_SINK, 0, 0, 1, 1},
 };
 
-struct Button {
-    int id, normal, hover;  // hover and pressed are one bitmap
-    const char* caption;    // the word the bitmaps show, the window text
-};
-constexpr Button kButtons[6] = {
-    {IDC_PROFILE_CONNECT, IDB_CONNECT, IDB_CONNECT_HOVER, "Connect"},
-    {IDC_PROFILE_NEW, IDB_PROFILE_NEW, IDB_PROFILE_NEW_HOVER, "New"},
-    {IDC_PROFILE_EDIT, IDB_PROFILE_EDIT, IDB_PROFILE_EDIT_HOVER, "Edit"},
-    {IDC_PROFILE_IMPORT, IDB_PROFILE_IMPORT, IDB_PROFILE_IMPORT_HOVER, "Import"},
-    {IDC_PROFILE_EXPORT, IDB_PROFILE_EXPORT, IDB_PROFILE_EXPORT_HOVER, "Export"},
-    {IDC_PROFILE_DELETE, IDB_PROFILE_DELETE, IDB_PROFILE_DELETE_HOVER, "Delete"},
+// Hover and pressed are one bitmap.
+constexpr ButtonLook kButtons[] = {
+    {IDC_PROFILE_CONNECT, IDB_CONNECT, IDB_CONNECT_HOVER, IDB_CONNECT_HOVER, "Connect"},
+    {IDC_PROFILE_NEW, IDB_PROFILE_NEW, IDB_PROFILE_NEW_HOVER, IDB_PROFILE_NEW_HOVER, "New"},
+    {IDC_PROFILE_EDIT, IDB_PROFILE_EDIT, IDB_PROFILE_EDIT_HOVER, IDB_PROFILE_EDIT_HOVER, "Edit"},
+    {IDC_PROFILE_IMPORT, IDB_PROFILE_IMPORT, IDB_PROFILE_IMPORT_HOVER, IDB_PROFILE_IMPORT_HOVER, "Import"},
+    {IDC_PROFILE_EXPORT, IDB_PROFILE_EXPORT, IDB_PROFILE_EXPORT_HOVER, IDB_PROFILE_EXPORT_HOVER, "Export"},
+    {IDC_PROFILE_DELETE, IDB_PROFILE_DELETE, IDB_PROFILE_DELETE_HOVER, IDB_PROFILE_DELETE_HOVER, "Delete"},
 };
 
 // The registry editor usually ends within a tenth of a second; the page looks this often.
@@ -110,12 +107,7 @@ bool CProfilesPage::OnInitDialog() {
     Place(kLayout);
     list_.Attach(Handle(), IDC_PROFILE_LIST);
     details_.Attach(Handle(), IDC_PROFILE_DETAILS);
-    for (int i = 0; i < 6; ++i) {
-        buttons_[i].Attach(Handle(), kButtons[i].id);
-        buttons_[i].SetBitmaps(kButtons[i].normal, kButtons[i].hover, kButtons[i].hover);
-        buttons_[i].SetCaption(kButtons[i].caption);
-        TrackSkinStatic(&buttons_[i]);
-    }
+    buttons_.Attach(*this, kButtons);
     SetBackground(IDB_PROFILES_PAGE);
     if (!connectRecord_) connectRecord_ = std::make_unique<WLAN_PROFILE>();  // zero-filled
     if (!editRecord_) editRecord_ = std::make_unique<WLAN_PROFILE>();
@@ -270,7 +262,7 @@ void CProfilesPage::New() {
     // The same prompt as Save To Profile: it refuses the names the profile store cannot hold.
     CProfileNameDlg prompt(host_.Window());
     const bool entered = prompt.DoModal() == IDOK;
-    buttons_[1].Reset();
+    if (CSkinStatic* button = Button(IDC_PROFILE_NEW)) button->Reset();
     if (!entered) return;
     if (profiles::AsksOverwrite(prompt.Name(), rowProfiles_) &&
         Message(profiles::OverwriteQuestion, MB_YESNO | MB_ICONINFORMATION) != IDYES)
@@ -282,7 +274,7 @@ void CProfilesPage::New() {
 }
 
 void CProfilesPage::Edit() {
-    buttons_[2].Reset();
+    if (CSkinStatic* button = Button(IDC_PROFILE_EDIT)) button->Reset();
     const std::string name = SelectedProfile();
     if (!profiles::FitsRecord(name)) return;
     WLAN_PROFILE& record = *editRecord_;
@@ -304,7 +296,7 @@ void CProfilesPage::OpenEditor(WLAN_PROFILE& record) {
 
 void CProfilesPage::Delete() {
     const std::string name = SelectedProfile();
-    buttons_[5].Reset();
+    if (CSkinStatic* button = Button(IDC_PROFILE_DELETE)) button->Reset();
     if (name.empty()) return;
     const AppState& state = host_.State();
     switch (profiles::JudgeDelete(name, std::string(state.inUseProfileName,
@@ -333,7 +325,7 @@ void CProfilesPage::Delete() {
 
 void CProfilesPage::Import() {
     if (RegistryEditorRunning()) return;
-    buttons_[3].Reset();
+    if (CSkinStatic* button = Button(IDC_PROFILE_IMPORT)) button->Reset();
     const file_dialogs::Choice choice = file_dialogs::ChooseImportFile(Handle(), FileDialogFolder());
     if (choice.path.empty()) return Reload();
     fileFolders_.Chose(choice.path, choice.nameOffset);
@@ -375,7 +367,7 @@ void CProfilesPage::Import() {
 
 void CProfilesPage::Export() {
     if (RegistryEditorRunning()) return;
-    buttons_[4].Reset();
+    if (CSkinStatic* button = Button(IDC_PROFILE_EXPORT)) button->Reset();
     const int row = list_.SelectedRow();
     const std::string name = SelectedProfile();
     if (name.empty()) return;

@@ -15,6 +15,7 @@
 #include "monitor/pages/RegistryEditorRun.h"
 #include "monitor/pages/portable/ProfileFileFolder.h"
 #include "monitor/res/resource.h"
+#include "monitor/skin/ButtonSet.h"
 #include "monitor/skin/SkinStatic.h"
 #include "monitor/skin/TarnoListBox.h"
 #include "monitor/skin/TarnoListCtrl.h"
@@ -59,6 +60,7 @@ private:
     // The selected row's stored name, or empty.
     std::string SelectedProfile() const;
     int Message(const std::string& text, UINT type = MB_OK) const;
+    CSkinStatic* Button(int id) { return buttons_.Find(id); }
 
     void Connect();
     void New();
@@ -76,7 +78,7 @@ private:
     IMonitorHost& host_;
     CTarnoListCtrl list_;
     CTarnoListBox details_;
-    CSkinStatic buttons_[6];
+    CButtonSet buttons_;
     CImageListHandle rowIcons_;  // the list only shows it
     // Connect's record is the in-use profile the connect worker reads: New and Edit never touch it.
     std::unique_ptr<WLAN_PROFILE> connectRecord_;
