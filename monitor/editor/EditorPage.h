@@ -6,14 +6,15 @@
 // the click has been handled. A page that is returned to keeps its controls as the user left them.
 // A page file then holds only its own controls and rules:
 //   - the constructor names the template, the background and the button bitmaps;
-//   - `Layout()` places the template's controls in pixels (see monitor/ui/Placement.h);
+//   - `Layout()` places the page's own controls in pixels (see monitor/ui/Placement.h);
 //   - `OnInitPage()` fills the controls from the record;
 //   - `OnNext()` checks and stores, then calls `Forward(std::make_unique<...>(...))`;
 //   - `OnPageButtonClicked()` handles the clicks on the page's other buttons, `OnPageCommand()`
 //     the other notifications of its controls.
 // Back is control 2, Next control IDC_NEXT: only their clicks count (the mouse's, Space or Enter on the
 // focused button, and Alt+B and Alt+N, which the monitor window turns into clicks), never the
-// dialog manager's Enter or Escape.
+// dialog manager's Enter or Escape. The base places them in the page's bottom right corner unless
+// the page's layout places them, and places the hidden default button that takes Enter to nothing.
 #pragma once
 
 #include <array>
@@ -80,9 +81,12 @@ protected:
     HBRUSH OnControlColor(HDC dc, HWND control, UINT message) override;
 
 private:
+    void PlaceControls() const;
+
     IMonitorHost& host_;
     WLAN_PROFILE& record_;  // owned by the editor's opener
     int backgroundId_;
+    int enterSink_ = 0;  // the hidden default button's id
     CEditorPage* before_ = nullptr;  // not owned: it owns this page
     std::array<std::unique_ptr<CEditorPage>, SuccessorSlots> successors_;
     std::array<unsigned, SuccessorSlots> generations_{};  // bumped by each Forward into the slot

@@ -18,9 +18,6 @@ constexpr Placement kLayout[] = {
     {IDC_IP_GATEWAY, 200, 152, 150, 22},
     {IDC_IP_DNS1, 200, 178, 150, 22},
     {IDC_IP_DNS2, 200, 204, 150, 22},
-    {IDC_BACK, 378, 240, 84, 23},
-    {IDC_NEXT, 470, 240, 84, 23},
-    {IDC_ENTER_SINK, 0, 0, 1, 1},
 };
 
 // The address fields and the record field each edits.
@@ -132,8 +129,6 @@ bool CIpSettingsPage::OnPageCommand(int id, int code, HWND) {
     case IDC_IP_DNS2:
         if (code == EN_CHANGE) StoreField(id);
         if (code == EN_SETFOCUS && id == IDC_IP_MASK) OfferDefaultMask();
-        return true;
-    case IDC_ENTER_SINK:
         return true;
     default:
         return false;

@@ -10,11 +10,9 @@ namespace {
 constexpr Placement kLayout[] = {
     {IDC_DONE_CONNECT, 104, 324, 160, 28},
     {IDC_DONE_RETURN, 284, 324, 190, 28},
-    {IDC_ENTER_SINK, 0, 0, 1, 1},
 };
 constexpr Placement kSurveyLayout[] = {
     {IDC_DONE_CONNECT, 209, 324, 160, 28},
-    {IDC_ENTER_SINK, 0, 0, 1, 1},
 };
 
 constexpr ButtonLook kButtons[] = {
@@ -71,8 +69,6 @@ bool CProfileDonePage::OnPageButtonClicked(int id) {
     ReturnToProfiles();
     return true;
 }
-
-bool CProfileDonePage::OnPageCommand(int id, int, HWND) { return id == IDC_ENTER_SINK; }
 
 void CProfileDonePage::ReturnToProfiles() {
     IMonitorHost& host = Host();

@@ -16,7 +16,6 @@ protected:
     void OnInitPage() override;
     void OnNext() override;  // Connect to Network
     bool OnPageButtonClicked(int id) override;
-    bool OnPageCommand(int id, int code, HWND control) override;
     bool OnTimer(UINT_PTR id) override;
 
 private:

@@ -14,9 +14,7 @@ namespace {
 constexpr Placement kLayout[] = {
     {IDC_SUMMARY_LIST, 200, 46, 330, 182},
     {IDC_SUMMARY_SAVE, 286, 240, 84, 23},
-    {IDC_BACK, 378, 240, 84, 23},
     {IDC_SUMMARY_EXIT, 470, 240, 84, 23},
-    {IDC_ENTER_SINK, 0, 0, 1, 1},
 };
 
 constexpr ButtonLook kButtons[] = {
@@ -68,8 +66,6 @@ bool CProfileSummaryPage::OnPageButtonClicked(int id) {
     Exit();
     return true;
 }
-
-bool CProfileSummaryPage::OnPageCommand(int id, int, HWND) { return id == IDC_ENTER_SINK; }
 
 void CProfileSummaryPage::Exit() {
     if (ui::Message(Handle(), kAskExit, MB_OKCANCEL | MB_ICONINFORMATION) != IDOK) return;

@@ -18,7 +18,6 @@ protected:
     void OnNext() override;  // Save
     void OnBack() override;
     bool OnPageButtonClicked(int id) override;
-    bool OnPageCommand(int id, int code, HWND control) override;
 
 private:
     void Exit();
