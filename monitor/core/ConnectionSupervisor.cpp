@@ -12,18 +12,12 @@
 #include "monitor/core/portable/DeviceChange.h"
 #include "monitor/core/portable/MonitorTexts.h"
 #include "monitor/core/portable/ZeroControlWatch.h"
+#include "monitor/res/Messages.h"
 
 // One connect worker: its thread and the event that cancels it.
 struct CConnectionSupervisor::Worker {
-    HANDLE thread = nullptr;
-    HANDLE cancel = CreateEventA(nullptr, TRUE, FALSE, nullptr);
-    Worker() = default;
-    Worker(const Worker&) = delete;
-    Worker& operator=(const Worker&) = delete;
-    ~Worker() {
-        if (thread) CloseHandle(thread);
-        if (cancel) CloseHandle(cancel);
-    }
+    CHandle thread;
+    CHandle cancel{CreateEventA(nullptr, TRUE, FALSE, nullptr)};
 };
 
 struct CConnectionSupervisor::WorkerArgs {
@@ -58,13 +52,10 @@ CConnectionSupervisor::~CConnectionSupervisor() {
     // The program ends its process without coming here (its threads end with it); a test's
     // supervisor outlives its threads.
     if (watcher_) {
-        SetEvent(stopWatcher_);
-        PumpUntil([&] { return WaitForSingleObject(watcher_, 0) == WAIT_OBJECT_0; }, 10000);
-        CloseHandle(watcher_);
+        SetEvent(stopWatcher_.get());
+        PumpUntil([&] { return WaitForSingleObject(watcher_.get(), 0) == WAIT_OBJECT_0; }, 10000);
     }
-    if (stopWatcher_) CloseHandle(stopWatcher_);
-    if (refreshWatcher_) CloseHandle(refreshWatcher_);
-    if (worker_) SetEvent(worker_->cancel);
+    if (worker_) SetEvent(worker_->cancel.get());
     WaitForWorkers(15000);
     worker_.reset();
     if (state_.currentProfile == currentProfile_.get()) state_.currentProfile = nullptr;
@@ -151,7 +142,7 @@ int32_t CConnectionSupervisor::EnableZeroControl(int32_t enable) {
 }
 
 void CConnectionSupervisor::RefreshZeroControlAnswer() {
-    if (refreshWatcher_) SetEvent(refreshWatcher_);
+    if (refreshWatcher_) SetEvent(refreshWatcher_.get());
 }
 
 int32_t CConnectionSupervisor::CloseAdapterLink() {
@@ -160,8 +151,8 @@ int32_t CConnectionSupervisor::CloseAdapterLink() {
 }
 
 void CConnectionSupervisor::Shutdown(uint32_t boundMs) {
-    if (stopWatcher_) SetEvent(stopWatcher_);
-    if (worker_) SetEvent(worker_->cancel);
+    if (stopWatcher_) SetEvent(stopWatcher_.get());
+    if (worker_) SetEvent(worker_->cancel.get());
     const DWORD start = GetTickCount();
     // A worker in one of its waits stops at once; one inside a library call stops after it.
     WaitForWorkers(boundMs);
@@ -187,21 +178,21 @@ void CConnectionSupervisor::DecideAdhoc(WLAN_PROFILE& profile, IMonitorWindow* o
 void CConnectionSupervisor::StartConnectWorker(WLAN_PROFILE* profile) {
     workerSlot_ = profile;
     std::shared_ptr<Worker> previous = std::move(worker_);
-    if (previous) SetEvent(previous->cancel);
+    if (previous) SetEvent(previous->cancel.get());
     if (linkClosed_) return;
     auto next = std::make_shared<Worker>();
     if (!next->cancel) return;
     ++runningWorkers_;
     auto* args = new WorkerArgs{this, &workerSlot_, next, std::move(previous), ++state_.connectRequests};
     // Suspended until its handle is stored: the next request may wait for it at once.
-    next->thread = CreateThread(nullptr, 0, &ConnectWorkerEntry, args, CREATE_SUSPENDED, nullptr);
+    next->thread.Reset(CreateThread(nullptr, 0, &ConnectWorkerEntry, args, CREATE_SUSPENDED, nullptr));
     if (!next->thread) {
         delete args;
         --runningWorkers_;
         return;
     }
     worker_ = next;
-    ResumeThread(next->thread);
+    ResumeThread(next->thread.get());
 }
 
 DWORD WINAPI CConnectionSupervisor::ConnectWorkerEntry(void* p) {
@@ -214,10 +205,10 @@ DWORD WINAPI CConnectionSupervisor::ConnectWorkerEntry(void* p) {
 }
 
 void CConnectionSupervisor::RunConnectWorker(WorkerArgs& args) {
-    const HANDLE cancel = args.self->cancel;
+    const HANDLE cancel = args.self->cancel.get();
     if (args.previous) {
         // On this thread, never the window's: the cancelled worker stops before its next call.
-        HANDLE either[2] = {args.previous->thread, cancel};
+        HANDLE either[2] = {args.previous->thread.get(), cancel};
         WaitForMultipleObjects(2, either, FALSE, PreviousWorkerWaitMs);
         args.previous.reset();
     }
@@ -252,10 +243,10 @@ void CConnectionSupervisor::OpenGate() {
 
 bool CConnectionSupervisor::StartWatcher() {
     if (watcherThreadId_ != 0) return false;
-    stopWatcher_ = CreateEventA(nullptr, TRUE, FALSE, nullptr);
-    refreshWatcher_ = CreateEventA(nullptr, FALSE, FALSE, nullptr);
-    watcher_ = CreateThread(nullptr, 0, &WatcherEntry, this, 0, &watcherThreadId_);
-    return watcher_ != nullptr;
+    stopWatcher_.Reset(CreateEventA(nullptr, TRUE, FALSE, nullptr));
+    refreshWatcher_.Reset(CreateEventA(nullptr, FALSE, FALSE, nullptr));
+    watcher_.Reset(CreateThread(nullptr, 0, &WatcherEntry, this, 0, &watcherThreadId_));
+    return bool(watcher_);
 }
 
 DWORD WINAPI CConnectionSupervisor::WatcherEntry(void* self) {
@@ -272,13 +263,13 @@ void CConnectionSupervisor::RunWatcher() {
         if (GateOpen() && zerocontrol::ShouldAsk(known)) {
             const int32_t answer = ZeroControlEnabled();
             // The frame applies the change on its own thread, where it cannot meet a switch half-done.
-            if (zerocontrol::Compare(known, answer) != zerocontrol::Change::None && frame_ && !Signalled(stopWatcher_)) {
+            if (zerocontrol::Compare(known, answer) != zerocontrol::Change::None && frame_ && !Signalled(stopWatcher_.get())) {
                 SendMessageA(frame_, WM_WATCHER_REPORT, WPARAM(answer), LPARAM(epoch));
             }
         } else if (refresh) {
             ZeroControlEnabled();
         }
-        HANDLE events[2] = {stopWatcher_, refreshWatcher_};
+        HANDLE events[2] = {stopWatcher_.get(), refreshWatcher_.get()};
         const DWORD woke = WaitForMultipleObjects(2, events, FALSE, watcherPeriodMs_);
         if (woke == WAIT_OBJECT_0) return;
         refresh = woke == WAIT_OBJECT_0 + 1;

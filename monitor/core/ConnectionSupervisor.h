@@ -10,12 +10,9 @@
 
 #include "adapter/wifiapi.h"
 #include "monitor/core/AppState.h"
+#include "monitor/ui/Handles.h"
 
 class IMonitorWindow;
-
-// Private frame messages the workers send or post.
-inline constexpr UINT WM_WATCHER_REPORT = WM_APP + 0x10;   // wParam: the service's new answer; lParam: gate epoch
-inline constexpr UINT WM_CONNECT_FINISHED = WM_APP + 0x11;  // a connect worker ended
 
 class CConnectionSupervisor {
 public:
@@ -99,10 +96,10 @@ private:
 
     std::mutex zeroControlCalls_;  // never held across a message to the frame
     std::atomic<int32_t> lastZeroControl_{-1};
-    HANDLE watcher_ = nullptr;
+    CHandle watcher_;
     DWORD watcherThreadId_ = 0;
-    HANDLE stopWatcher_ = nullptr;
-    HANDLE refreshWatcher_ = nullptr;
+    CHandle stopWatcher_;
+    CHandle refreshWatcher_;
     std::atomic<int> gateClosed_{0};
     std::atomic<uint32_t> gateEpoch_{0};
     std::atomic<uint32_t> watcherPeriodMs_{WatcherPeriodMs};

@@ -6,6 +6,7 @@
 #include "adapter/RegKey.h"
 #include "adapter/portable/ProfileLayout.h"
 #include "monitor/core/Platform.h"
+#include "monitor/ui/Handles.h"
 
 CPinger::~CPinger() {
     if (socket_ != INVALID_SOCKET) closesocket(socket_);
@@ -85,14 +86,13 @@ bool CInternetProbe::StartIfIdle() {
     // Created suspended so the id is stored before the thread can clear it.
     ++running_;
     DWORD id = 0;
-    HANDLE thread = CreateThread(nullptr, 0, &Entry, this, CREATE_SUSPENDED, &id);
+    const CHandle thread(CreateThread(nullptr, 0, &Entry, this, CREATE_SUSPENDED, &id));
     if (!thread) {
         --running_;
         return false;
     }
     threadId_ = id;
-    ResumeThread(thread);
-    CloseHandle(thread);
+    ResumeThread(thread.get());
     return true;
 }
 

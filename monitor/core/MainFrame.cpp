@@ -16,6 +16,7 @@
 #include "monitor/core/portable/TrayChoice.h"
 #include "monitor/core/portable/TrayMenuForm.h"
 #include "monitor/core/portable/ZeroControlWatch.h"
+#include "monitor/res/Messages.h"
 #include "monitor/res/resource.h"
 #include "monitor/ui/MessageBox.h"
 

@@ -30,16 +30,13 @@ CMonitorApp::CMonitorApp(MonitorUi ui) : ui_(std::move(ui)) {
 
 CMonitorApp::~CMonitorApp() {
     frame_.reset();
-    if (mutex_) CloseHandle(mutex_);
 }
 
 bool CMonitorApp::InitInstance() {
-    mutex_ = CreateMutexA(nullptr, FALSE, texts::InstanceMutex);
-    if (mutex_ && GetLastError() == ERROR_ALREADY_EXISTS) {
-        CloseHandle(mutex_);
-        mutex_ = nullptr;
-        return false;  // silently: the first instance is not activated either
-    }
+    CHandle mutex(CreateMutexA(nullptr, FALSE, texts::InstanceMutex));
+    // Silently: the first instance is not activated either.
+    if (mutex && GetLastError() == ERROR_ALREADY_EXISTS) return false;
+    mutex_ = std::move(mutex);
 
     frame_ = std::make_unique<CMainFrame>(FrameContext{&state_, &supervisor_, &ui_});
     if (!frame_->Create()) return false;

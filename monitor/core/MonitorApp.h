@@ -10,6 +10,7 @@
 #include "monitor/core/InternetProbe.h"
 #include "monitor/core/MainFrame.h"
 #include "monitor/core/MonitorWindow.h"
+#include "monitor/ui/Handles.h"
 
 class CMonitorApp {
 public:
@@ -38,5 +39,5 @@ private:
     CConnectionSupervisor supervisor_{state_};
     CInternetProbe probe_;
     std::unique_ptr<CMainFrame> frame_;
-    HANDLE mutex_ = nullptr;
+    CHandle mutex_;
 };

@@ -14,9 +14,6 @@ namespace {
 constexpr Placement kLayout[] = {
     {IDC_ADHOC_CHANNEL, 200, 58, 80, 220},
     {IDC_ADHOC_NETWORK_MODE, 200, 92, 150, 80},
-    {IDC_BACK, 378, 240, 84, 23},
-    {IDC_NEXT, 470, 240, 84, 23},
-    {IDC_ENTER_SINK, 0, 0, 1, 1},
 };
 
 }  // namespace
@@ -37,7 +34,6 @@ void CAdHocSettingsPage::OnInitPage() {
 }
 
 bool CAdHocSettingsPage::OnPageCommand(int id, int code, HWND) {
-    if (id == IDC_ENTER_SINK) return true;
     if (code != CBN_SELCHANGE) return false;
     if (id == IDC_ADHOC_CHANNEL) {
         const int index = ui::ComboBox(Handle(), id).Selected();

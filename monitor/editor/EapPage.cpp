@@ -90,7 +90,6 @@ void CEapPage::ShowMethod(int methodBox) {
 }
 
 bool CEapPage::OnPageCommand(int id, int code, HWND) {
-    if (id == IDC_ENTER_SINK) return true;
     if ((id == IDC_TLS_METHOD || id == IDC_PEAP_METHOD) && code == CBN_SELCHANGE) {
         ShowMethod(id);
         return true;

@@ -1,17 +1,38 @@
 // EditorPage.cpp - see EditorPage.h.
 #include "monitor/editor/EditorPage.h"
 
+#include <algorithm>
+#include <iterator>
+#include <vector>
+
+#include "monitor/res/Messages.h"
 #include "monitor/res/resource.h"
 
 namespace {
-
-// Posted to a page: destroy the successor in slot wParam (its click handler has returned by then).
-constexpr UINT WM_DISCARD_SUCCESSOR = WM_APP + 0x20;
 
 constexpr ButtonLook kBackAndNext[] = {
     {IDC_BACK, IDB_EDITOR_BACK, IDB_EDITOR_BACK_HOVER, IDB_EDITOR_BACK_HOVER, "Back"},
     {IDC_NEXT, IDB_EDITOR_NEXT, IDB_EDITOR_NEXT_HOVER, IDB_EDITOR_NEXT_HOVER, "Next"},
 };
+
+// Where every page has Back and Next, unless its own layout says otherwise.
+constexpr Placement kBackAndNextLayout[] = {
+    {IDC_BACK, 378, 240, 84, 23},
+    {IDC_NEXT, 470, 240, 84, 23},
+};
+
+// The template's hidden default push button, which takes the dialog manager's Enter; 0 if none.
+// Found by its style, not its id: the available networks page's is another (its channel header
+// has IDC_ENTER_SINK's number).
+int EnterSinkOf(HWND page) {
+    for (HWND child = GetWindow(page, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        char className[16] = {};
+        GetClassNameA(child, className, sizeof className);
+        const LONG type = GetWindowLongA(child, GWL_STYLE) & BS_TYPEMASK;
+        if (lstrcmpiA(className, "Button") == 0 && type == BS_DEFPUSHBUTTON) return GetDlgCtrlID(child);
+    }
+    return 0;
+}
 
 }  // namespace
 
@@ -36,37 +57,39 @@ bool CEditorPage::Open(CEditorPage* before) {
 
 bool CEditorPage::OnInitDialog() {
     SetDragHost(host_.Window());
-    Place(Layout());
+    enterSink_ = EnterSinkOf(Handle());
+    PlaceControls();
     SetBackground(backgroundId_);
-    for (const ButtonLook& look : Buttons()) {
-        auto button = std::make_unique<CSkinStatic>();
-        if (!button->Attach(Handle(), look.id)) continue;
-        button->SetBitmaps(look.normal, look.hover, look.pressed);
-        button->SetCaption(look.caption);
-        TrackSkinStatic(button.get());
-        buttons_.push_back(std::move(button));
-    }
+    buttons_.Attach(*this, Buttons());
     OnInitPage();
     return true;
 }
 
-CSkinStatic* CEditorPage::Button(int id) {
-    for (auto& button : buttons_)
-        if (button->Id() == id) return button.get();
-    return nullptr;
+void CEditorPage::PlaceControls() const {
+    const std::span<const Placement> own = Layout();
+    Place(own);
+    std::vector<Placement> shared(std::begin(kBackAndNextLayout), std::end(kBackAndNextLayout));
+    if (enterSink_) shared.push_back({enterSink_, 0, 0, 1, 1});
+    for (const Placement& row : shared) {
+        const bool placedByPage = std::any_of(own.begin(), own.end(), [&](const Placement& p) { return p.id == row.id; });
+        if (!placedByPage) Place(std::span<const Placement>(&row, 1));
+    }
 }
 
-bool CEditorPage::OnCommand(int id, int code, HWND control) {
-    // Only a click on the control itself: Enter and Escape send 1 and 2 too.
-    const bool click = control && control == Item(id) && code == STN_CLICKED;
-    if (click && id == IDC_NEXT) {
+bool CEditorPage::OnButtonClicked(int id) {
+    if (id == IDC_NEXT) {
         OnNext();
         return true;
     }
-    if (click && id == IDC_BACK) {
+    if (id == IDC_BACK) {
         OnBack();
         return true;
     }
+    return OnPageButtonClicked(id);
+}
+
+bool CEditorPage::OnCommand(int id, int code, HWND control) {
+    if (enterSink_ && id == enterSink_) return true;  // Enter does nothing
     if (OnPageCommand(id, code, control)) return true;
     return id == IDOK || id == IDCANCEL;  // a page never ends on them
 }

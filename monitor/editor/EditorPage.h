@@ -6,33 +6,27 @@
 // the click has been handled. A page that is returned to keeps its controls as the user left them.
 // A page file then holds only its own controls and rules:
 //   - the constructor names the template, the background and the button bitmaps;
-//   - `Layout()` places the template's controls in pixels (see monitor/ui/Placement.h);
+//   - `Layout()` places the page's own controls in pixels (see monitor/ui/Placement.h);
 //   - `OnInitPage()` fills the controls from the record;
 //   - `OnNext()` checks and stores, then calls `Forward(std::make_unique<...>(...))`;
-//   - `OnPageCommand()` handles the page's other controls.
+//   - `OnPageButtonClicked()` handles the clicks on the page's other buttons, `OnPageCommand()`
+//     the other notifications of its controls.
 // Back is control 2, Next control IDC_NEXT: only their clicks count (the mouse's, Space or Enter on the
 // focused button, and Alt+B and Alt+N, which the monitor window turns into clicks), never the
-// dialog manager's Enter or Escape.
+// dialog manager's Enter or Escape. The base places them in the page's bottom right corner unless
+// the page's layout places them, and places the hidden default button that takes Enter to nothing.
 #pragma once
 
 #include <array>
 #include <memory>
 #include <span>
-#include <vector>
 
 #include "adapter/wifiapi.h"
 #include "monitor/host/MonitorHost.h"
 #include "monitor/host/portable/PageGeometry.h"
+#include "monitor/skin/ButtonSet.h"
 #include "monitor/skin/SkinDialog.h"
 #include "monitor/skin/SkinStatic.h"
-
-// A bitmap button of a page: control id, its normal, hover and pressed bitmaps, and its caption
-// (the word the bitmaps show, its window text).
-struct ButtonLook {
-    int id;
-    int normal, hover, pressed;
-    const char* caption;
-};
 
 class CEditorPage : public CSkinDialog {
 public:
@@ -64,11 +58,12 @@ protected:
     virtual std::span<const Placement> Layout() const = 0;
     // Back and Next by default.
     virtual std::span<const ButtonLook> Buttons() const;
-    CSkinStatic* Button(int id);
+    CSkinStatic* Button(int id) { return buttons_.Find(id); }
 
     virtual void OnInitPage() {}
     virtual void OnNext() {}
     virtual void OnBack() { Back(); }
+    virtual bool OnPageButtonClicked(int /*id*/) { return false; }
     virtual bool OnPageCommand(int /*id*/, int /*code*/, HWND /*control*/) { return false; }
 
     // Next: opens `next` after this page and hides this one. Returns the new page, or null.
@@ -79,17 +74,21 @@ protected:
     void Discard(CEditorPage* page);
 
     bool OnInitDialog() final;
+    bool OnButtonClicked(int id) final;
     bool OnCommand(int id, int code, HWND control) final;
     bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
     void RepaintBesidePage() const;
     HBRUSH OnControlColor(HDC dc, HWND control, UINT message) override;
 
 private:
+    void PlaceControls() const;
+
     IMonitorHost& host_;
     WLAN_PROFILE& record_;  // owned by the editor's opener
     int backgroundId_;
+    int enterSink_ = 0;  // the hidden default button's id
     CEditorPage* before_ = nullptr;  // not owned: it owns this page
     std::array<std::unique_ptr<CEditorPage>, SuccessorSlots> successors_;
     std::array<unsigned, SuccessorSlots> generations_{};  // bumped by each Forward into the slot
-    std::vector<std::unique_ptr<CSkinStatic>> buttons_;
+    CButtonSet buttons_;
 };

@@ -18,9 +18,6 @@ constexpr Placement kLayout[] = {
     {IDC_IP_GATEWAY, 200, 152, 150, 22},
     {IDC_IP_DNS1, 200, 178, 150, 22},
     {IDC_IP_DNS2, 200, 204, 150, 22},
-    {IDC_BACK, 378, 240, 84, 23},
-    {IDC_NEXT, 470, 240, 84, 23},
-    {IDC_ENTER_SINK, 0, 0, 1, 1},
 };
 
 // The address fields and the record field each edits.
@@ -117,12 +114,14 @@ void CIpSettingsPage::OfferDefaultMask() {
     }
 }
 
+bool CIpSettingsPage::OnPageButtonClicked(int id) {
+    if (id != IDC_IP_DHCP && id != IDC_IP_STATIC) return false;
+    ChooseDhcp(id == IDC_IP_DHCP);
+    return true;
+}
+
 bool CIpSettingsPage::OnPageCommand(int id, int code, HWND) {
     switch (id) {
-    case IDC_IP_DHCP:
-    case IDC_IP_STATIC:
-        if (code == BN_CLICKED) ChooseDhcp(id == IDC_IP_DHCP);
-        return true;
     case IDC_IP_ADDRESS:
     case IDC_IP_MASK:
     case IDC_IP_GATEWAY:
@@ -130,8 +129,6 @@ bool CIpSettingsPage::OnPageCommand(int id, int code, HWND) {
     case IDC_IP_DNS2:
         if (code == EN_CHANGE) StoreField(id);
         if (code == EN_SETFOCUS && id == IDC_IP_MASK) OfferDefaultMask();
-        return true;
-    case IDC_ENTER_SINK:
         return true;
     default:
         return false;

@@ -10,11 +10,9 @@ namespace {
 constexpr Placement kLayout[] = {
     {IDC_DONE_CONNECT, 104, 324, 160, 28},
     {IDC_DONE_RETURN, 284, 324, 190, 28},
-    {IDC_ENTER_SINK, 0, 0, 1, 1},
 };
 constexpr Placement kSurveyLayout[] = {
     {IDC_DONE_CONNECT, 209, 324, 160, 28},
-    {IDC_ENTER_SINK, 0, 0, 1, 1},
 };
 
 constexpr ButtonLook kButtons[] = {
@@ -66,9 +64,8 @@ void CProfileDonePage::OnNext() {
     if (fromSurvey_) host.ReloadProfiles();
 }
 
-bool CProfileDonePage::OnPageCommand(int id, int code, HWND control) {
-    if (id == IDC_ENTER_SINK) return true;
-    if (id != IDC_DONE_RETURN || code != STN_CLICKED || control != Item(id)) return false;
+bool CProfileDonePage::OnPageButtonClicked(int id) {
+    if (id != IDC_DONE_RETURN) return false;
     ReturnToProfiles();
     return true;
 }

@@ -15,7 +15,7 @@ protected:
     std::span<const ButtonLook> Buttons() const override;
     void OnInitPage() override;
     void OnNext() override;  // Connect to Network
-    bool OnPageCommand(int id, int code, HWND control) override;
+    bool OnPageButtonClicked(int id) override;
     bool OnTimer(UINT_PTR id) override;
 
 private:

@@ -14,9 +14,7 @@ namespace {
 constexpr Placement kLayout[] = {
     {IDC_SUMMARY_LIST, 200, 46, 330, 182},
     {IDC_SUMMARY_SAVE, 286, 240, 84, 23},
-    {IDC_BACK, 378, 240, 84, 23},
     {IDC_SUMMARY_EXIT, 470, 240, 84, 23},
-    {IDC_ENTER_SINK, 0, 0, 1, 1},
 };
 
 constexpr ButtonLook kButtons[] = {
@@ -63,9 +61,8 @@ void CProfileSummaryPage::OnBack() {
     Back();
 }
 
-bool CProfileSummaryPage::OnPageCommand(int id, int code, HWND control) {
-    if (id == IDC_ENTER_SINK) return true;
-    if (id != IDC_SUMMARY_EXIT || code != STN_CLICKED || control != Item(id)) return false;
+bool CProfileSummaryPage::OnPageButtonClicked(int id) {
+    if (id != IDC_SUMMARY_EXIT) return false;
     Exit();
     return true;
 }

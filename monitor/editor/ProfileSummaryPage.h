@@ -17,7 +17,7 @@ protected:
     void OnInitPage() override;
     void OnNext() override;  // Save
     void OnBack() override;
-    bool OnPageCommand(int id, int code, HWND control) override;
+    bool OnPageButtonClicked(int id) override;
 
 private:
     void Exit();

@@ -15,9 +15,6 @@ namespace {
 
 constexpr Placement kLayout[] = {
     {IDC_SECURITY_MODE, 200, 58, 180, 160},
-    {IDC_BACK, 378, 240, 84, 23},
-    {IDC_NEXT, 470, 240, 84, 23},
-    {IDC_ENTER_SINK, 0, 0, 1, 1},
 };
 
 std::unique_ptr<CEditorPage> MakeSecurityPage(editor::SecurityPage page, IMonitorHost& host, WLAN_PROFILE& record) {
@@ -53,7 +50,6 @@ void CSecurityModePage::OnInitPage() {
 }
 
 bool CSecurityModePage::OnPageCommand(int id, int code, HWND) {
-    if (id == IDC_ENTER_SINK) return true;
     if (id != IDC_SECURITY_MODE || code != CBN_SELCHANGE) return false;
     const int index = ui::ComboBox(Handle(), id).Selected();
     if (index >= 0) editor::SelectSecurityIndex(Record(), size_t(index));

@@ -19,9 +19,6 @@ constexpr Placement kLayout[] = {
     {IDC_WEP_PAGE_KEY, 200, 108, 300, 22},
     {IDC_WEP_PAGE_TX_KEY, 200, 164, 60, 120},
     {IDC_WEP_PAGE_AUTHENTICATION, 200, 194, 140, 90},
-    {IDC_BACK, 378, 240, 84, 23},
-    {IDC_NEXT, 470, 240, 84, 23},
-    {IDC_ENTER_SINK, 0, 0, 1, 1},
 };
 
 using profile::WepAuth;
@@ -70,7 +67,7 @@ void CWepPage::ShowKey(const std::string& text) { ShowWepKey(key_, Record().Encr
 
 bool CWepPage::OnPageCommand(int id, int code, HWND) {
     WLAN_PROFILE& record = Record();
-    if (filling_ && id != IDC_ENTER_SINK) return true;
+    if (filling_) return true;
     switch (id) {
     case IDC_WEP_PAGE_PASSPHRASE:
         if (code == EN_CHANGE) ShowKey(editor::ApplyWepPassphrase(record, Passphrase()));
@@ -96,8 +93,6 @@ bool CWepPage::OnPageCommand(int id, int code, HWND) {
             const int index = ui::ComboBox(Handle(), id).Selected();
             if (index >= 0 && index < 3) record.AuthentMode = profile::Stored(kAuthentication[index]);
         }
-        return true;
-    case IDC_ENTER_SINK:
         return true;
     default:
         return false;

@@ -16,9 +16,6 @@ constexpr Placement kLayout[] = {
     {IDC_MODE_INFRASTRUCTURE, 28, 56, 16, 16},
     {IDC_MODE_ADHOC, 28, 106, 16, 16},
     {IDC_MODE_SSID, 200, 166, 220, 22},
-    {IDC_BACK, 378, 240, 84, 23},
-    {IDC_NEXT, 470, 240, 84, 23},
-    {IDC_ENTER_SINK, 0, 0, 1, 1},
 };
 
 enum Slot { SecuritySlot, AdHocSlot };
@@ -39,16 +36,16 @@ void CWirelessModePage::OnInitPage() {
                    editor::IsInfrastructure(Record()) ? IDC_MODE_INFRASTRUCTURE : IDC_MODE_ADHOC);
 }
 
+bool CWirelessModePage::OnPageButtonClicked(int id) {
+    if (id != IDC_MODE_INFRASTRUCTURE && id != IDC_MODE_ADHOC) return false;
+    editor::SetInfrastructure(Record(), id == IDC_MODE_INFRASTRUCTURE);
+    return true;
+}
+
 bool CWirelessModePage::OnPageCommand(int id, int code, HWND) {
     switch (id) {
-    case IDC_MODE_INFRASTRUCTURE:
-    case IDC_MODE_ADHOC:
-        if (code == BN_CLICKED) editor::SetInfrastructure(Record(), id == IDC_MODE_INFRASTRUCTURE);
-        return true;
     case IDC_MODE_SSID:
         if (code == EN_CHANGE) editor::SetSsid(Record(), ui::Edit(Handle(), IDC_MODE_SSID).Text());
-        return true;
-    case IDC_ENTER_SINK:
         return true;
     default:
         return false;

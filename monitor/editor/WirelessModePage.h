@@ -12,5 +12,6 @@ protected:
     std::span<const Placement> Layout() const override;
     void OnInitPage() override;
     void OnNext() override;
+    bool OnPageButtonClicked(int id) override;
     bool OnPageCommand(int id, int code, HWND control) override;
 };

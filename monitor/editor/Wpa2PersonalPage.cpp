@@ -7,9 +7,6 @@ namespace {
 
 constexpr Placement kLayout[] = {
     {IDC_PSK_PASSPHRASE, 200, 70, 300, 22},
-    {IDC_BACK, 378, 240, 84, 23},
-    {IDC_NEXT, 470, 240, 84, 23},
-    {IDC_ENTER_SINK, 0, 0, 1, 1},
 };
 
 }  // namespace
@@ -21,5 +18,3 @@ std::span<const Placement> CWpa2PersonalPage::Layout() const { return kLayout; }
 
 // EncryptionLevel stays as it is: Save clears it for WPA2-Personal.
 void CWpa2PersonalPage::OnInitPage() { ShowPassphrase(Record().IsPassPhrase != 0); }
-
-bool CWpa2PersonalPage::OnPageCommand(int id, int, HWND) { return id == IDC_ENTER_SINK; }

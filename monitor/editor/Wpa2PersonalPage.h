@@ -11,5 +11,4 @@ public:
 protected:
     std::span<const Placement> Layout() const override;
     void OnInitPage() override;
-    bool OnPageCommand(int id, int code, HWND control) override;
 };

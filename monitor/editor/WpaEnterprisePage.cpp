@@ -19,9 +19,6 @@ constexpr Placement kLayout[] = {
     {IDC_PEAP_CERTIFICATE, 200, 150, 240, 120},
     {IDC_PEAP_INNER, 200, 176, 140, 60},
     {IDC_PEAP_CIPHER, 200, 202, 110, 60},
-    {IDC_BACK, 378, 240, 84, 23},
-    {IDC_NEXT, 470, 240, 84, 23},
-    {IDC_ENTER_SINK, 0, 0, 1, 1},
 };
 
 }  // namespace

@@ -10,9 +10,6 @@ namespace {
 constexpr Placement kLayout[] = {
     {IDC_PSK_CIPHER, 200, 58, 110, 80},
     {IDC_PSK_PASSPHRASE, 200, 92, 300, 22},
-    {IDC_BACK, 378, 240, 84, 23},
-    {IDC_NEXT, 470, 240, 84, 23},
-    {IDC_ENTER_SINK, 0, 0, 1, 1},
 };
 
 using profile::Level, profile::Stored;
@@ -38,7 +35,6 @@ void CWpaPersonalPage::OnInitPage() {
 }
 
 bool CWpaPersonalPage::OnPageCommand(int id, int code, HWND) {
-    if (id == IDC_ENTER_SINK) return true;
     if (id != IDC_PSK_CIPHER || code != CBN_SELCHANGE) return false;
     Record().EncryptionLevel = Stored(ui::ComboBox(Handle(), id).Selected() == 1 ? Level::Aes : Level::Tkip);
     return true;

@@ -169,26 +169,27 @@ bool CLinkInfoPage::OnTimer(UINT_PTR) {
     return true;
 }
 
-bool CLinkInfoPage::OnCommand(int id, int code, HWND control) {
+bool CLinkInfoPage::OnButtonClicked(int id) {
     switch (id) {
-    case IDC_ENTER_SINK:
-        return true;  // Enter does nothing
     case IDC_MORE_INFO:
-        if (control) OnMoreInformation();
+        OnMoreInformation();
         return true;
     case IDC_STATISTICS:
-        if (control && !statusView_) OnStatisticsOrStatus();
+        if (!statusView_) OnStatisticsOrStatus();
         return true;
     case IDC_STATS_REFRESH:
-        if (code == STN_CLICKED) OnRefresh();
+        OnRefresh();
         return true;
     case IDC_SAVE_TO_PROFILE:
-        if (control) OnSaveToProfile();
+        OnSaveToProfile();
         return true;
     default:
         return false;
     }
 }
+
+// Enter does nothing.
+bool CLinkInfoPage::OnCommand(int id, int, HWND) { return id == IDC_ENTER_SINK; }
 
 // --- Status view ---------------------------------------------------------------------------
 

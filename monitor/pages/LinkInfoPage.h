@@ -60,6 +60,7 @@ public:
 protected:
     bool OnInitDialog() override;
     bool OnTimer(UINT_PTR id) override;
+    bool OnButtonClicked(int id) override;
     bool OnCommand(int id, int code, HWND control) override;
 
 private:

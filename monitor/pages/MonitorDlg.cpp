@@ -15,17 +15,13 @@
 #include "monitor/editor/AvailableNetworksPage.h"
 #include "monitor/host/portable/PageGeometry.h"
 #include "adapter/portable/ProfileNames.h"
+#include "monitor/res/Messages.h"
 #include "monitor/res/resource.h"
 #include "monitor/skin/WindowShape.h"
 #include "monitor/ui/Gdi.h"
 
 namespace {
 
-// Posted to the window: the editors closed meanwhile can go (their handlers have returned).
-constexpr UINT WM_DESTROY_CLOSED_EDITORS = WM_APP + 0x21;
-// Posted to the window by its key filter: a keyboard::Command (wParam its act, lParam its target),
-// carried out from the window's own message handling rather than inside the filter.
-constexpr UINT WM_KEY_COMMAND = WM_APP + 0x22;
 
 int TabButtonOf(int page) {
     const tabs::Tab* tab = tabs::Find(page);

@@ -19,6 +19,7 @@
 #include "adapter/portable/ProfileNames.h"
 #include "monitor/pages/portable/ProfileRegFile.h"
 #include "monitor/pages/portable/RegistryEditorCommands.h"
+#include "monitor/res/Messages.h"
 #include "monitor/ui/MessageBox.h"
 
 namespace {
@@ -38,22 +39,15 @@ constexpr Placement kLayout[] = {
     {IDC_ENTER_SINK, 0, 0, 1, 1},
 };
 
-struct Button {
-    int id, normal, hover;  // hover and pressed are one bitmap
-    const char* caption;    // the word the bitmaps show, the window text
+// Hover and pressed are one bitmap.
+constexpr ButtonLook kButtons[] = {
+    {IDC_PROFILE_CONNECT, IDB_CONNECT, IDB_CONNECT_HOVER, IDB_CONNECT_HOVER, "Connect"},
+    {IDC_PROFILE_NEW, IDB_PROFILE_NEW, IDB_PROFILE_NEW_HOVER, IDB_PROFILE_NEW_HOVER, "New"},
+    {IDC_PROFILE_EDIT, IDB_PROFILE_EDIT, IDB_PROFILE_EDIT_HOVER, IDB_PROFILE_EDIT_HOVER, "Edit"},
+    {IDC_PROFILE_IMPORT, IDB_PROFILE_IMPORT, IDB_PROFILE_IMPORT_HOVER, IDB_PROFILE_IMPORT_HOVER, "Import"},
+    {IDC_PROFILE_EXPORT, IDB_PROFILE_EXPORT, IDB_PROFILE_EXPORT_HOVER, IDB_PROFILE_EXPORT_HOVER, "Export"},
+    {IDC_PROFILE_DELETE, IDB_PROFILE_DELETE, IDB_PROFILE_DELETE_HOVER, IDB_PROFILE_DELETE_HOVER, "Delete"},
 };
-constexpr Button kButtons[6] = {
-    {IDC_PROFILE_CONNECT, IDB_CONNECT, IDB_CONNECT_HOVER, "Connect"},
-    {IDC_PROFILE_NEW, IDB_PROFILE_NEW, IDB_PROFILE_NEW_HOVER, "New"},
-    {IDC_PROFILE_EDIT, IDB_PROFILE_EDIT, IDB_PROFILE_EDIT_HOVER, "Edit"},
-    {IDC_PROFILE_IMPORT, IDB_PROFILE_IMPORT, IDB_PROFILE_IMPORT_HOVER, "Import"},
-    {IDC_PROFILE_EXPORT, IDB_PROFILE_EXPORT, IDB_PROFILE_EXPORT_HOVER, "Export"},
-    {IDC_PROFILE_DELETE, IDB_PROFILE_DELETE, IDB_PROFILE_DELETE_HOVER, "Delete"},
-};
-
-// Posted by a key the list had: its selection has moved by then, and the details follow it as
-// they follow a click.
-constexpr UINT WM_LIST_KEY_HANDLED = WM_APP + 0x30;
 
 // The registry editor usually ends within a tenth of a second; the page looks this often.
 constexpr UINT kTransferPollMs = 50;
@@ -102,21 +96,12 @@ FILETIME LastWrite(const std::string& path) {
 
 CProfilesPage::CProfilesPage(IMonitorHost& host) : CTabPage(IDD_PROFILES, nullptr), host_(host) {}
 
-CProfilesPage::~CProfilesPage() {
-    if (rowIcons_) ImageList_Destroy(rowIcons_);
-}
-
 bool CProfilesPage::OnInitDialog() {
     SetDragHost(host_.Window());
     Place(kLayout);
     list_.Attach(Handle(), IDC_PROFILE_LIST);
     details_.Attach(Handle(), IDC_PROFILE_DETAILS);
-    for (int i = 0; i < 6; ++i) {
-        buttons_[i].Attach(Handle(), kButtons[i].id);
-        buttons_[i].SetBitmaps(kButtons[i].normal, kButtons[i].hover, kButtons[i].hover);
-        buttons_[i].SetCaption(kButtons[i].caption);
-        TrackSkinStatic(&buttons_[i]);
-    }
+    buttons_.Attach(*this, kButtons);
     SetBackground(IDB_PROFILES_PAGE);
     if (!connectRecord_) connectRecord_ = std::make_unique<WLAN_PROFILE>();  // zero-filled
     if (!editRecord_) editRecord_ = std::make_unique<WLAN_PROFILE>();
@@ -140,14 +125,14 @@ bool CProfilesPage::OnInitDialog() {
 }
 
 void CProfilesPage::CreateRowIcons() {
-    rowIcons_ = ImageList_Create(16, 16, ILC_COLOR32 | ILC_MASK, 2, 1);
+    rowIcons_.Reset(ImageList_Create(16, 16, ILC_COLOR32 | ILC_MASK, 2, 1));
     if (!rowIcons_) return;
     const int id = IsWindowsXpFlag() ? IDI_TRAY_XP_FULL : IDI_TRAY_OTHER_FULL;
     if (HICON icon = static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id), IMAGE_ICON, 16, 16, 0))) {
-        ImageList_AddIcon(rowIcons_, icon);
+        ImageList_AddIcon(rowIcons_.get(), icon);
         DestroyIcon(icon);
     }
-    SendMessageA(list_.Handle(), LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(rowIcons_));
+    SendMessageA(list_.Handle(), LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(rowIcons_.get()));
 }
 
 void CProfilesPage::OnDestroy() {
@@ -156,9 +141,7 @@ void CProfilesPage::OnDestroy() {
     StopTimer(TIMER_REGISTRY_EDITOR);
 }
 
-bool CProfilesPage::OnCommand(int id, int code, HWND) {
-    if (id == IDC_ENTER_SINK) return true;
-    if (code != STN_CLICKED) return false;
+bool CProfilesPage::OnButtonClicked(int id) {
     switch (id) {
     case IDC_PROFILE_CONNECT: Connect(); return true;
     case IDC_PROFILE_NEW: New(); return true;
@@ -169,6 +152,9 @@ bool CProfilesPage::OnCommand(int id, int code, HWND) {
     default: return false;
     }
 }
+
+// Enter does nothing.
+bool CProfilesPage::OnCommand(int id, int, HWND) { return id == IDC_ENTER_SINK; }
 
 bool CProfilesPage::OnNotify(NMHDR* header, LRESULT& result) {
     if (header->idFrom != IDC_PROFILE_LIST) return false;
@@ -271,7 +257,7 @@ void CProfilesPage::New() {
     // The same prompt as Save To Profile: it refuses the names the profile store cannot hold.
     CProfileNameDlg prompt(host_.Window());
     const bool entered = prompt.DoModal() == IDOK;
-    buttons_[1].Reset();
+    if (CSkinStatic* button = Button(IDC_PROFILE_NEW)) button->Reset();
     if (!entered) return;
     if (profiles::AsksOverwrite(prompt.Name(), rowProfiles_) &&
         Message(profiles::OverwriteQuestion, MB_YESNO | MB_ICONINFORMATION) != IDYES)
@@ -283,7 +269,7 @@ void CProfilesPage::New() {
 }
 
 void CProfilesPage::Edit() {
-    buttons_[2].Reset();
+    if (CSkinStatic* button = Button(IDC_PROFILE_EDIT)) button->Reset();
     const std::string name = SelectedProfile();
     if (!profiles::FitsRecord(name)) return;
     WLAN_PROFILE& record = *editRecord_;
@@ -305,7 +291,7 @@ void CProfilesPage::OpenEditor(WLAN_PROFILE& record) {
 
 void CProfilesPage::Delete() {
     const std::string name = SelectedProfile();
-    buttons_[5].Reset();
+    if (CSkinStatic* button = Button(IDC_PROFILE_DELETE)) button->Reset();
     if (name.empty()) return;
     const AppState& state = host_.State();
     switch (profiles::JudgeDelete(name, std::string(state.inUseProfileName,
@@ -334,17 +320,18 @@ void CProfilesPage::Delete() {
 
 void CProfilesPage::Import() {
     if (RegistryEditorRunning()) return;
-    buttons_[3].Reset();
+    if (CSkinStatic* button = Button(IDC_PROFILE_IMPORT)) button->Reset();
     const file_dialogs::Choice choice = file_dialogs::ChooseImportFile(Handle(), FileDialogFolder());
     if (choice.path.empty()) return Reload();
     fileFolders_.Chose(choice.path, choice.nameOffset);
     const std::string& path = choice.path;
     // Opened so that nobody can change the file between the check and the registry editor's read.
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL,
-                              nullptr);
+    CHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                             FILE_ATTRIBUTE_NORMAL, nullptr));
     std::vector<uint8_t> bytes;
-    if (file == INVALID_HANDLE_VALUE || !ReadAtMost(file, regfile::MostBytes + 1, bytes)) {
-        if (file != INVALID_HANDLE_VALUE) CloseHandle(file);
+    // A refusal lets go of the file before it is shown.
+    if (!file || !ReadAtMost(file.get(), regfile::MostBytes + 1, bytes)) {
+        file.Reset();
         Message(profiles::FileUnreadable);
         return Reload();
     }
@@ -358,7 +345,7 @@ void CProfilesPage::Import() {
     // The name every new profile's follows, as the name prompt and wifictl apply it.
     if (check.fault == regfile::Fault::None && !profile::IsCreatableName(name)) check.fault = regfile::Fault::RefusedName;
     if (check.fault != regfile::Fault::None) {
-        CloseHandle(file);
+        file.Reset();
         Message(regfile::RefusalText(check, regfile::ShownItem(Narrow(check.item, check.singleByte)),
                                      regfile::ShownItem(name)),
                 MB_OK | MB_ICONWARNING);
@@ -366,16 +353,16 @@ void CProfilesPage::Import() {
     }
     // The registry editor merges into a profile of that name: replacing it is the user's choice.
     if (profile::Exists(name) && Message(profiles::OverwriteQuestion, MB_YESNO | MB_ICONINFORMATION) != IDYES) {
-        CloseHandle(file);
+        file.Reset();
         return Reload();
     }
     transferProfile_ = name;
-    StartTransfer(Transfer::Import, profiles::ImportCommandLine(CRegistryEditorRun::EditorPath(), path), file);
+    StartTransfer(Transfer::Import, profiles::ImportCommandLine(CRegistryEditorRun::EditorPath(), path), std::move(file));
 }
 
 void CProfilesPage::Export() {
     if (RegistryEditorRunning()) return;
-    buttons_[4].Reset();
+    if (CSkinStatic* button = Button(IDC_PROFILE_EXPORT)) button->Reset();
     const int row = list_.SelectedRow();
     const std::string name = SelectedProfile();
     if (name.empty()) return;
@@ -387,15 +374,15 @@ void CProfilesPage::Export() {
     transferProfile_ = name;
     transferFile_ = path;
     transferFileTime_ = LastWrite(path);
-    StartTransfer(Transfer::Export, profiles::ExportCommandLine(CRegistryEditorRun::EditorPath(), path, name), nullptr);
+    StartTransfer(Transfer::Export, profiles::ExportCommandLine(CRegistryEditorRun::EditorPath(), path, name), CHandle());
 }
 
 std::string CProfilesPage::FileDialogFolder() const {
     return fileFolders_.StartFolder(file_dialogs::DocumentsFolder());
 }
 
-void CProfilesPage::StartTransfer(Transfer transfer, const std::string& commandLine, HANDLE held) {
-    if (!editorRun_.Start(commandLine, held)) {
+void CProfilesPage::StartTransfer(Transfer transfer, const std::string& commandLine, CHandle held) {
+    if (!editorRun_.Start(commandLine, std::move(held))) {
         Message(profiles::EditorNotStarted, MB_OK | MB_ICONWARNING);
         if (transfer == Transfer::Import) Reload();
         return;

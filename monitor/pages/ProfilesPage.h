@@ -15,14 +15,15 @@
 #include "monitor/pages/RegistryEditorRun.h"
 #include "monitor/pages/portable/ProfileFileFolder.h"
 #include "monitor/res/resource.h"
+#include "monitor/skin/ButtonSet.h"
 #include "monitor/skin/SkinStatic.h"
 #include "monitor/skin/TarnoListBox.h"
 #include "monitor/skin/TarnoListCtrl.h"
+#include "monitor/ui/Handles.h"
 
 class CProfilesPage : public CTabPage {
 public:
     explicit CProfilesPage(IMonitorHost& host);
-    ~CProfilesPage() override;
 
     // Its tab: the list is read again each time it shows.
     void OnTabShown() override { Reload(); }
@@ -42,6 +43,7 @@ public:
 
 protected:
     bool OnInitDialog() override;
+    bool OnButtonClicked(int id) override;
     bool OnCommand(int id, int code, HWND control) override;
     bool OnNotify(NMHDR* header, LRESULT& result) override;
     bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
@@ -58,6 +60,7 @@ private:
     // The selected row's stored name, or empty.
     std::string SelectedProfile() const;
     int Message(const std::string& text, UINT type = MB_OK) const;
+    CSkinStatic* Button(int id) { return buttons_.Find(id); }
 
     void Connect();
     void New();
@@ -69,14 +72,14 @@ private:
     void Export();
     // Where the next file dialog opens.
     std::string FileDialogFolder() const;
-    void StartTransfer(Transfer transfer, const std::string& commandLine, HANDLE held);
+    void StartTransfer(Transfer transfer, const std::string& commandLine, CHandle held);
     void FinishTransfer();
 
     IMonitorHost& host_;
     CTarnoListCtrl list_;
     CTarnoListBox details_;
-    CSkinStatic buttons_[6];
-    HIMAGELIST rowIcons_ = nullptr;  // owned; the list only shows it
+    CButtonSet buttons_;
+    CImageListHandle rowIcons_;  // the list only shows it
     // Connect's record is the in-use profile the connect worker reads: New and Edit never touch it.
     std::unique_ptr<WLAN_PROFILE> connectRecord_;
     std::unique_ptr<WLAN_PROFILE> editRecord_;

@@ -1,6 +1,7 @@
 // RegistryEditorRun.cpp - see RegistryEditorRun.h.
 #include "monitor/pages/RegistryEditorRun.h"
 
+#include <utility>
 #include <vector>
 
 std::string CRegistryEditorRun::EditorPath() {
@@ -14,7 +15,7 @@ std::string CRegistryEditorRun::EditorPath() {
     return path + "regedit.exe";
 }
 
-bool CRegistryEditorRun::Start(const std::string& commandLine, HANDLE held) {
+bool CRegistryEditorRun::Start(const std::string& commandLine, CHandle held) {
     Finish();
     const std::string editor = EditorPath();
     std::vector<char> line(commandLine.begin(), commandLine.end());
@@ -25,23 +26,20 @@ bool CRegistryEditorRun::Start(const std::string& commandLine, HANDLE held) {
     startup.wShowWindow = SW_HIDE;
     PROCESS_INFORMATION process{};
     if (editor.empty() || !CreateProcessA(editor.c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                                          &startup, &process)) {
-        if (held && held != INVALID_HANDLE_VALUE) CloseHandle(held);
+                                          &startup, &process))
         return false;
-    }
-    CloseHandle(process.hThread);
-    process_ = process.hProcess;
-    held_ = held;
+    const CHandle thread(process.hThread);  // only the process is waited for
+    process_.Reset(process.hProcess);
+    held_ = std::move(held);
     started_ = GetTickCount();
     return true;
 }
 
-bool CRegistryEditorRun::Ended() const { return process_ && WaitForSingleObject(process_, 0) == WAIT_OBJECT_0; }
+bool CRegistryEditorRun::Ended() const { return process_ && WaitForSingleObject(process_.get(), 0) == WAIT_OBJECT_0; }
 
 bool CRegistryEditorRun::Done() const { return !process_ || Ended() || GetTickCount() - started_ >= WaitMs; }
 
 void CRegistryEditorRun::Finish() {
-    if (process_) CloseHandle(process_);
-    if (held_ && held_ != INVALID_HANDLE_VALUE) CloseHandle(held_);
-    process_ = held_ = nullptr;
+    process_.Reset();
+    held_.Reset();
 }

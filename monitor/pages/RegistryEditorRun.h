@@ -6,6 +6,8 @@
 
 #include <string>
 
+#include "monitor/ui/Handles.h"
+
 class CRegistryEditorRun {
 public:
     // How long the page waits for the editor before it goes on without it.
@@ -20,9 +22,9 @@ public:
     static std::string EditorPath();
 
     // Starts `commandLine` (its first argument the editor's quoted path) without a window. `held`
-    // (may be null) is a file the run keeps open until Finish; it is closed when the start fails.
-    bool Start(const std::string& commandLine, HANDLE held);
-    bool Running() const { return process_ != nullptr; }
+    // (may be none) is a file the run keeps open until Finish; it is closed when the start fails.
+    bool Start(const std::string& commandLine, CHandle held);
+    bool Running() const { return bool(process_); }
     // The editor has ended, or WaitMs has passed since the start.
     bool Done() const;
     bool Ended() const;
@@ -30,7 +32,7 @@ public:
     void Finish();
 
 private:
-    HANDLE process_ = nullptr;
-    HANDLE held_ = nullptr;
+    CHandle process_;
+    CHandle held_;
     DWORD started_ = 0;
 };

@@ -1,4 +1,5 @@
-// resource.h - every resource, command, message and timer id of the monitor, by name and number.
+// resource.h - every resource, command and timer id of the monitor, by name and number (the window
+// messages are in Messages.h).
 // Also read by windres: keep it to #define lines.
 #ifndef WIFIMON_RESOURCE_H
 #define WIFIMON_RESOURCE_H
@@ -32,10 +33,6 @@
 #define ID_TRAY_ABOUT 32775
 #define ID_TRAY_OFF 32777
 #define ID_TRAY_NOTIFICATIONS 32778  // balloons about the link on and off
-
-// Frame messages (WM_USER + 0x1000, + 0x1001).
-#define WM_MONITOR_REEVALUATE 5120
-#define WM_MONITOR_SWITCH_ZERO_CONTROL 5121
 
 // String table.
 #define IDS_VERSION 6  // the monitor version, "2.1.1.1"

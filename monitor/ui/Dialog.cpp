@@ -82,6 +82,20 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPA
     return handled;
 }
 
+// A command from the control itself: menus, accelerators, and the dialog manager's Enter and
+// Escape where the dialog has no control 1 or 2, send none. A button reports the second click of
+// a double click as BN_DOUBLECLICKED, which counts; a label's STN_DBLCLK does not, so a double
+// click on a bitmap label acts once.
+bool CDialog::IsClick(int id, int code, HWND control) const {
+    static_assert(BN_CLICKED == STN_CLICKED);
+    if (!control || control != Item(id)) return false;
+    if (code == BN_CLICKED) return true;
+    if (code != BN_DOUBLECLICKED) return false;
+    char className[16] = {};
+    GetClassNameA(control, className, sizeof className);
+    return lstrcmpiA(className, "Button") == 0;  // a combo box's 5 is CBN_EDITCHANGE
+}
+
 INT_PTR CDialog::Result(LRESULT result) {
     SetWindowLongPtrA(hwnd_, DWLP_MSGRESULT, result);
     return TRUE;
@@ -99,7 +113,9 @@ INT_PTR CDialog::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
         return OnInitDialog() ? TRUE : FALSE;
     case WM_COMMAND: {
         const int id = LOWORD(wParam), code = HIWORD(wParam);
-        if (OnCommand(id, code, reinterpret_cast<HWND>(lParam))) return TRUE;
+        HWND control = reinterpret_cast<HWND>(lParam);
+        if (IsClick(id, code, control) && OnButtonClicked(id)) return TRUE;
+        if (OnCommand(id, code, control)) return TRUE;
         if (id == IDOK && code == BN_CLICKED) return OnOK(), TRUE;
         if (id == IDCANCEL) return OnCancel(), TRUE;
         return FALSE;

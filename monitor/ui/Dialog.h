@@ -53,6 +53,9 @@ public:
 protected:
     // Typed handlers; return true when handled.
     virtual bool OnInitDialog() { return true; }  // true: let the system set the focus
+    // A click on the button or bitmap label `id` itself: the mouse's, Space or Enter on it, or one the
+    // window carries out for a key. Comes before OnCommand, which gets the command when this returns false.
+    virtual bool OnButtonClicked(int /*id*/) { return false; }
     // `control` is the window that sent the command (null for menus, accelerators and the keyboard's
     // Enter and Escape), so a page can tell a click on its control 2 from Escape.
     virtual bool OnCommand(int /*id*/, int /*code*/, HWND /*control*/) { return false; }
@@ -80,6 +83,7 @@ protected:
 private:
     static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     INT_PTR Dispatch(UINT message, WPARAM wParam, LPARAM lParam);
+    bool IsClick(int id, int code, HWND control) const;
     bool Reflect(HWND control, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
     INT_PTR Result(LRESULT result);
 

@@ -1,4 +1,5 @@
-// The control and skin classes on real windows under Wine: lists, labels, GIFs, masked keys, meter, dragging.
+// The control and skin classes on real windows under Wine: lists, labels, GIFs, masked keys, meter, dragging,
+// clicks; the handle owners.
 #include <windows.h>
 #include <commctrl.h>
 
@@ -7,6 +8,8 @@
 #include <cstdlib>
 #include <iterator>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "monitor/skin/MaskEdit.h"
 #include "monitor/skin/PictureEx.h"
@@ -17,6 +20,7 @@
 #include "monitor/skin/TarnoListBox.h"
 #include "monitor/skin/TarnoListCtrl.h"
 #include "monitor/skin/TarnoStatic.h"
+#include "monitor/ui/Handles.h"
 
 namespace {
 
@@ -44,6 +48,7 @@ public:
     CSkinButton tab;
     CSkinStatic close;
     int keyChanges = 0;
+    std::vector<int> clicks;
 
 protected:
     bool OnInitDialog() override {
@@ -57,6 +62,10 @@ protected:
         close.Attach(Handle(), 2);
         TrackSkinStatic(&close);
         return true;
+    }
+    bool OnButtonClicked(int id) override {
+        clicks.push_back(id);
+        return false;
     }
     bool OnCommand(int id, int code, HWND) override {
         if (id == 1032 && code == EN_CHANGE) ++keyChanges;
@@ -377,6 +386,30 @@ TEST_F(SkinTest, SkinButtonsAndStaticsFollowTheMouse) {
     DeleteDC(memory);
 }
 
+TEST_F(SkinTest, OnlyAControlsOwnClicksReachTheClickHandler) {
+    HWND tab = dialog.Item(1094), close = dialog.Item(2), combo = dialog.Item(1204);
+    struct Case {
+        const char* name;
+        int id, code;
+        HWND control;
+        bool click;
+    };
+    const Case cases[] = {
+        {"a button's click", 1094, BN_CLICKED, tab, true},
+        {"a button's second click of a double click", 1094, BN_DOUBLECLICKED, tab, true},
+        {"a label's click", 2, STN_CLICKED, close, true},
+        {"a label's double click", 2, STN_DBLCLK, close, false},
+        {"a command without a control (menu, accelerator)", 1094, BN_CLICKED, nullptr, false},
+        {"another control's handle", 1094, BN_CLICKED, close, false},
+        {"a combo box's notification 5", 1204, CBN_EDITCHANGE, combo, false},
+    };
+    for (const Case& c : cases) {
+        dialog.clicks.clear();
+        SendMessageA(dialog.Handle(), WM_COMMAND, MAKEWPARAM(c.id, c.code), reinterpret_cast<LPARAM>(c.control));
+        EXPECT_EQ(dialog.clicks, c.click ? std::vector<int>{c.id} : std::vector<int>{}) << c.name;
+    }
+}
+
 TEST_F(SkinTest, DraggingMovesTheWindowOrItsHost) {
     RECT before, after;
     GetWindowRect(dialog.Handle(), &before);
@@ -491,4 +524,21 @@ TEST_F(SkinTest, PictureTakesItsImagesSizeAndVariableRowsTheLineHeight) {
     for (const char* row : {"Connected", "Velmora-Home", "Infrastructure"}) variable.AddString(row);
     const int fixed = dialog.box.RowHeight(0);
     for (int row = 0; row < 3; ++row) EXPECT_EQ(variable.RowHeight(row), fixed) << "row " << row;
+}
+
+TEST(HandlesTest, AKernelHandleIsClosedOnceByItsOwnerAndNeitherFailureValueIsOne) {
+    HANDLE event = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    ASSERT_NE(event, nullptr);
+    DWORD flags = 0;
+    {
+        CHandle owner(event);
+        EXPECT_TRUE(owner);
+        const CHandle moved(std::move(owner));
+        EXPECT_FALSE(owner);
+        EXPECT_EQ(moved.get(), event);
+        EXPECT_TRUE(GetHandleInformation(event, &flags));
+    }
+    EXPECT_FALSE(GetHandleInformation(event, &flags)) << "closed when its owner went";
+    EXPECT_FALSE(CHandle(INVALID_HANDLE_VALUE)) << "CreateFile's failure";
+    EXPECT_FALSE(CHandle(nullptr)) << "the other creators' failure";
 }

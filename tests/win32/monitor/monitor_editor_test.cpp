@@ -19,6 +19,7 @@
 #include "monitor/editor/ProfileSummaryPage.h"
 #include "monitor/ui/portable/AddressOrder.h"
 #include "adapter/portable/ProfileNames.h"
+#include "monitor/res/Messages.h"
 #include "monitor/res/resource.h"
 #include "monitor/ui/Controls.h"
 #include "nvxsim/nvxsim.h"

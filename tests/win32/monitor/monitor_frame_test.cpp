@@ -16,6 +16,7 @@
 #include "monitor/core/MonitorApp.h"
 #include "monitor/core/TrayIcon.h"
 #include "monitor/core/portable/MonitorTexts.h"
+#include "monitor/res/Messages.h"
 #include "monitor/res/resource.h"
 #include "nvxsim/nvxsim.h"
 #include "tests/win32/monitor/MonitorTestSupport.h"

@@ -27,6 +27,7 @@
 #include "monitor/pages/portable/NamePrompt.h"
 #include "monitor/pages/portable/ProfileListRules.h"
 #include "monitor/pages/portable/ProfileRegFile.h"
+#include "monitor/res/Messages.h"
 #include "monitor/res/resource.h"
 #include "nvxsim/nvxsim.h"
 #include "tests/win32/monitor/EditorTestSupport.h"

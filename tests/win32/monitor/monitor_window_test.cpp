@@ -13,6 +13,7 @@
 #include "monitor/core/MainFrame.h"
 #include "monitor/core/MonitorApp.h"
 #include "monitor/pages/MonitorDlg.h"
+#include "monitor/res/Messages.h"
 #include "monitor/res/resource.h"
 #include "monitor/ui/Controls.h"
 #include "nvxsim/nvxsim.h"
