@@ -34,7 +34,6 @@ constexpr Placement kLayout[] = {
     {IDC_NETWORKS_REFRESH, 380, 98, 170, 26},
     {IDC_NETWORKS_MANUAL, 380, 132, 170, 26},
     {IDC_NETWORKS_EXIT, 380, 200, 170, 26},
-    {IDC_ENTER_SINK_SURVEY, 0, 0, 1, 1},
 };
 
 constexpr ButtonLook kButtons[] = {
@@ -98,9 +97,7 @@ bool CAvailableNetworksPage::OnTimer(UINT_PTR id) {
     return true;
 }
 
-bool CAvailableNetworksPage::OnPageCommand(int id, int code, HWND control) {
-    if (id == IDC_ENTER_SINK_SURVEY) return true;
-    if (code != STN_CLICKED || !control || control != Item(id)) return false;
+bool CAvailableNetworksPage::OnPageButtonClicked(int id) {
     switch (id) {
     case IDC_NETWORKS_CONNECT:
         TakeSelectedNetwork();

@@ -26,7 +26,7 @@ protected:
     std::span<const ButtonLook> Buttons() const override;
     void OnInitPage() override;
     void OnShownAgain() override;
-    bool OnPageCommand(int id, int code, HWND control) override;
+    bool OnPageButtonClicked(int id) override;
     bool OnTimer(UINT_PTR id) override;
     bool OnNotify(NMHDR* header, LRESULT& result) override;
 

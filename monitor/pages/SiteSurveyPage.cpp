@@ -90,9 +90,9 @@ bool CSiteSurveyPage::OnTimer(UINT_PTR id) {
     return false;
 }
 
-bool CSiteSurveyPage::OnCommand(int id, int code, HWND) {
-    if (id == IDC_ENTER_SINK_SURVEY) return true;
-    if (code != STN_CLICKED) return false;
+bool CSiteSurveyPage::OnCommand(int id, int, HWND) { return id == IDC_ENTER_SINK_SURVEY; }  // Enter does nothing
+
+bool CSiteSurveyPage::OnButtonClicked(int id) {
     switch (id) {
     case IDC_SURVEY_REFRESH: StartScan(); return true;
     case IDC_SURVEY_CONNECT: Connect(); return true;

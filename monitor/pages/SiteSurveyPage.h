@@ -55,6 +55,7 @@ protected:
     bool OnInitDialog() override;
     bool OnTimer(UINT_PTR id) override;
     bool OnCommand(int id, int code, HWND control) override;
+    bool OnButtonClicked(int id) override;
     bool OnNotify(NMHDR* header, LRESULT& result) override;
 
 private:

@@ -15,8 +15,8 @@ constexpr UINT kScanWaitMs = 5000;
 CSurveyList::CSurveyList(AppState& state) : buffer_(state.currentSurvey) {}
 
 CSurveyList::~CSurveyList() {
+    // The view lets go of the icons before their owner destroys them.
     if (list_.Handle()) ListView_SetImageList(list_.Handle(), nullptr, LVSIL_SMALL);
-    if (rowIcons_) ImageList_Destroy(rowIcons_);
 }
 
 LRESULT CSurveyList::CListView::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -42,15 +42,15 @@ void CSurveyList::Attach(CDialog& page, const SurveyListLook& look) {
 }
 
 void CSurveyList::CreateRowIcons() {
-    rowIcons_ = ImageList_Create(16, 16, ILC_COLOR24 | ILC_MASK, 3, 1);
+    rowIcons_.Reset(ImageList_Create(16, 16, ILC_COLOR24 | ILC_MASK, 3, 1));
     if (!rowIcons_) return;
     for (int id : kRowIcons) {
         if (HBITMAP bitmap = LoadBitmapA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id))) {
-            ImageList_AddMasked(rowIcons_, bitmap, kIconMask);
+            ImageList_AddMasked(rowIcons_.get(), bitmap, kIconMask);
             DeleteObject(bitmap);
         }
     }
-    ListView_SetImageList(list_.Handle(), rowIcons_, LVSIL_SMALL);
+    ListView_SetImageList(list_.Handle(), rowIcons_.get(), LVSIL_SMALL);
 }
 
 void CSurveyList::Refresh() {

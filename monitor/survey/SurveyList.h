@@ -21,6 +21,7 @@
 #include "monitor/survey/portable/SurveyBuffer.h"
 #include "monitor/survey/portable/SurveyRules.h"
 #include "monitor/ui/Dialog.h"
+#include "monitor/ui/Handles.h"
 
 // One column of a page's list, with the bitmap header that lies over it and sorts it.
 struct SurveyColumn {
@@ -100,7 +101,7 @@ private:
     SurveyListLook look_{};
     CListView list_;
     CPictureEx animation_;
-    HIMAGELIST rowIcons_ = nullptr;  // owned; the list borrows it
+    CImageListHandle rowIcons_;  // the list borrows it
     std::vector<bool> ascending_;  // per column
     bool scanPending_ = false;
     survey::SurveyBuffer buffer_;
