@@ -5,6 +5,7 @@
 #include "monitor/res/resource.h"
 #include "monitor/skin/WindowShape.h"
 #include "monitor/ui/Controls.h"
+#include "monitor/ui/MessageBox.h"
 
 CSurveyKeyDlg::CSurveyKeyDlg(int templateId, int backgroundId, keydialog::Kind kind, int securityComboId,
                              WLAN_PROFILE& record, const RECT& over, HWND covered)
@@ -74,4 +75,14 @@ void CSurveyKeyDlg::OnSecurityKind() {
     if (chosen < keydialog::Wep || chosen > keydialog::Wpa2Personal) return;
     securityChanged_ = keydialog::ChooseKind(record_, kind_, keydialog::Kind(chosen)) ? 1 : 0;
     if (securityChanged_) EndModal(IDCANCEL);
+}
+
+bool CSurveyKeyDlg::TakePassphrase(int editId, std::string& text) const {
+    const ui::Edit passphrase(Handle(), editId);
+    text = passphrase.Text();
+    if (keydialog::PassphraseAccepted(text)) return true;
+    ui::Message(Handle(), keydialog::PassphraseRefusal, MB_OK);
+    passphrase.SetText("");
+    SetFocus(passphrase.Handle());
+    return false;
 }

@@ -26,6 +26,9 @@ protected:
     static std::string Title(keydialog::Kind kind);
 
     WLAN_PROFILE& Record() const { return record_; }
+    // The passphrase typed in `editId` when the passphrase rule takes it; otherwise says why,
+    // empties the field for another try and gives it the focus.
+    bool TakePassphrase(int editId, std::string& text) const;
     // The dialog's own controls: their pixels, their initialisation, their commands, Connect.
     virtual std::span<const Placement> Layout() const = 0;
     virtual void InitControls() = 0;

@@ -4,7 +4,6 @@
 #include "monitor/host/portable/PageGeometry.h"
 #include "monitor/res/resource.h"
 #include "monitor/ui/Controls.h"
-#include "monitor/ui/MessageBox.h"
 
 namespace {
 
@@ -30,14 +29,8 @@ int CSurveyWpa2Dlg::FirstFocus() const { return IDC_WPA2_PASSPHRASE; }
 void CSurveyWpa2Dlg::InitControls() { ui::Edit(Handle(), IDC_WPA2_PASSPHRASE).Limit(keydialog::WpaPassphraseLimit); }
 
 void CSurveyWpa2Dlg::OnConnect() {
-    const ui::Edit passphrase(Handle(), IDC_WPA2_PASSPHRASE);
-    const std::string text = passphrase.Text();
-    if (!keydialog::PassphraseAccepted(text)) {
-        ui::Message(Handle(), keydialog::PassphraseRefusal, MB_OK);
-        passphrase.SetText("");
-        SetFocus(passphrase.Handle());
-        return;
-    }
+    std::string text;
+    if (!TakePassphrase(IDC_WPA2_PASSPHRASE, text)) return;
     keydialog::Wpa2Connect(Record(), text);
     EndModal(IDOK);
 }

@@ -4,7 +4,6 @@
 #include "monitor/host/portable/PageGeometry.h"
 #include "monitor/res/resource.h"
 #include "monitor/ui/Controls.h"
-#include "monitor/ui/MessageBox.h"
 
 namespace {
 
@@ -35,14 +34,8 @@ void CSurveyWpaDlg::InitControls() {
 }
 
 void CSurveyWpaDlg::OnConnect() {
-    const ui::Edit passphrase(Handle(), IDC_WPA_PASSPHRASE);
-    const std::string text = passphrase.Text();
-    if (!keydialog::PassphraseAccepted(text)) {
-        ui::Message(Handle(), keydialog::PassphraseRefusal, MB_OK);
-        passphrase.SetText("");
-        SetFocus(passphrase.Handle());
-        return;
-    }
+    std::string text;
+    if (!TakePassphrase(IDC_WPA_PASSPHRASE, text)) return;
     keydialog::WpaConnect(Record(), ui::ComboBox(Handle(), IDC_WPA_CIPHER).Selected() == 1, text);
     EndModal(IDOK);
 }
